@@ -1,0 +1,41 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+// The five property boxes: their texts, how a text reads as a number, and the
+// two unit-suffix rewrites the Draw command applies before anything else.
+namespace calorix {
+
+// Index of a property, of its input box and of its series option.
+enum PropertyIndex : int { kT = 0, kP = 1, kV = 2, kH = 3, kS = 4 };
+inline constexpr int kPropertyCount = 5;
+
+using BoxTexts = std::array<std::string, kPropertyCount>;
+
+// A box is filled when its text is not empty (blanks alone count as filled).
+inline bool IsFilled(std::string_view text) { return !text.empty(); }
+int CountFilled(const BoxTexts& texts);
+
+// The leading-number rule: leading blanks are skipped, then the longest
+// prefix that is a decimal number (sign, digits, at most one point, an
+// optional exponent) is read; anything after it is ignored and a text
+// without such a prefix reads 0. Never reads inf, nan, hexadecimal or a
+// comma. A number too large for a double reads as +/-infinity (out of every
+// range); one too small reads 0. "  300abc" -> 300, "abc" -> 0, "1e5x" -> 1e5.
+double BoxValue(std::string_view text);
+
+// Temperature box: a trailing C (either case) means degrees Celsius. The
+// text without it, read as a number, plus 273, in general decimal text.
+// "25c" -> "298"; "c" -> "273". Other texts come back unchanged.
+std::string RewriteCelsius(std::string_view temperatureText);
+
+// Pressure box: a trailing K (either case) means kPa. The text without it,
+// read as a number, divided by 1000, as NumberText. "100K" -> " .1".
+std::string RewriteKiloPascal(std::string_view pressureText);
+
+// Applies both rewrites to the T and P boxes in place.
+void ApplyUnitSuffixes(BoxTexts& texts);
+
+}  // namespace calorix
