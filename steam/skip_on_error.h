@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <type_traits>
 
 #include "steam/property_value.h"
 
@@ -16,7 +17,9 @@ namespace calorix::fault {
 inline constexpr double kFault = std::numeric_limits<double>::quiet_NaN();
 
 // Natural logarithm; faults for x <= 0.
-inline double Ln(double x) { return x > 0.0 ? std::log(x) : kFault; }
+inline double Ln(double x) {
+    return x > 0.0 ? std::log(x) : kFault;
+}
 
 // a / b; faults on division by zero and on a result that overflows.
 inline double Quot(double a, double b) {
@@ -34,14 +37,22 @@ inline double Power(double base, double exponent) {
 }
 
 // Every exponential of the property model: 2.71828182 raised to x.
-inline double Exp(double x) { return Power(2.71828182, x); }
+inline double Exp(double x) {
+    return Power(2.71828182, x);
+}
 
 // Stores value in target unless the statement that computed it faulted.
+// A single-precision target also faults on a value too large for it.
 // Returns whether it stored.
 template <class Target>
 bool Assign(Target& target, double value) {
     if (!std::isfinite(value)) return false;
-    target = value;
+    if constexpr (std::is_same_v<Target, float>) {
+        if (std::fabs(value) > std::numeric_limits<float>::max()) return false;
+        target = static_cast<float>(value);
+    } else {
+        target = value;
+    }
     return true;
 }
 

@@ -1,0 +1,50 @@
+#include "steam/saturation_line.h"
+
+#include "steam/skip_on_error.h"
+#include "steam/water_constants.h"
+
+namespace calorix {
+namespace {
+
+// ln P = sum of A[i] * T^i for i = 0..9, + A[10] / (T - A[11]).
+constexpr float kPressureCoefficients[12] = {
+    10.4592f,     -4.04897E-03f, -4.1752E-05f, 3.6851E-07f,  -1.0152E-09f, 8.6531E-13f,
+    9.03668E-16f, -1.9969E-18f,  7.79287E-22f, 1.91482E-25f, -3968.06f,    39.5735f,
+};
+
+struct TemperatureBand {
+    double a, b, c;  // T = a + b / (ln P + c)
+};
+constexpr TemperatureBand kLowBand = {42.6776, -3892.7, -9.48654};     // 0.000611 <= P <= 12.33
+constexpr TemperatureBand kHighBand = {-387.592, -12587.5, -15.2578};  // 12.33 < P <= 22.1
+
+}  // namespace
+
+double SatPressure(double T) {
+    const float* A = kPressureCoefficients;
+    double L = 0;
+    for (int i = 0; i <= 9; ++i) {
+        fault::Assign(L, L + double(A[i]) * fault::Power(T, i));
+    }
+    fault::Assign(L, L + fault::Quot(A[10], T - double(A[11])));
+    // The result holds the exponent until the power replaces it; where the
+    // power overflows the exponent is what comes back.
+    double P = L;
+    fault::Assign(P, fault::Exp(L));
+    return P;
+}
+
+PropertyValue SatTemperature(double& P) {
+    if (P > kCriticalPressure) P = kCriticalPressure;
+    TemperatureBand band = {0, 0, 0};
+    if (0.000611 <= P && P <= 12.33) {
+        band = kLowBand;
+    } else if (12.33 < P && P <= 22.1) {
+        band = kHighBand;
+    }
+    PropertyValue T;
+    fault::Assign(T, band.a + fault::Quot(band.b, fault::Ln(P) + band.c));
+    return T;
+}
+
+}  // namespace calorix
