@@ -16,7 +16,9 @@ enum class SearchMeasure {
 enum class CollapseDetection { kOff, kOn };
 
 namespace detail {
-inline int Sign(double d) { return (d > 0.0) - (d < 0.0); }
+inline int Sign(double d) {
+    return (d > 0.0) - (d < 0.0);
+}
 }  // namespace detail
 
 // Finds u in [lo, hi] with f(u) = target. f takes its argument by reference
@@ -36,8 +38,8 @@ inline int Sign(double d) { return (d > 0.0) - (d < 0.0); }
 // exactly, or f(mid) lies on the other side of both ends. The search then
 // ends with mid.
 template <class F>
-std::optional<double> BisectRoot(F&& f, double target, double lo, double hi,
-                                 SearchMeasure measure, CollapseDetection collapse) {
+std::optional<double> BisectRoot(F&& f, double target, double lo, double hi, SearchMeasure measure,
+                                 CollapseDetection collapse) {
     for (;;) {
         const double lo0 = lo;
         const double hi0 = hi;
@@ -48,6 +50,11 @@ std::optional<double> BisectRoot(F&& f, double target, double lo, double hi,
         if (signMid == signLo) lo = mid;
         if (signMid == signHi) hi = mid;
 
+        // A bracket end that is not a number can never close in.
+        if (std::isnan(lo) || std::isnan(hi)) {
+            if (collapse == CollapseDetection::kOn) return std::nullopt;
+            return mid;
+        }
         const double width = std::fabs(lo - hi);
         if (collapse == CollapseDetection::kOn && width == 0.0) return std::nullopt;
         if (measure == SearchMeasure::kRelative ? width / lo <= 0.0001 : width <= 0.001) return lo;

@@ -203,5 +203,18 @@ TEST(BisectRoot, RootAtALowerEndOfZeroEnds) {
     EXPECT_EQ(*u, 0);
 }
 
+// A bracket end that is not a number, given or set by f, ends the search.
+TEST(BisectRoot, BracketEndThatIsNotANumberEnds) {
+    const double nan = std::nan("");
+    const auto f = [](double& u) { return u; };
+    EXPECT_EQ(BisectRoot(f, 0.5, nan, 1, kRelative, kDetect), std::nullopt);
+    EXPECT_TRUE(BisectRoot(f, 0.5, 0, nan, kAbsolute, kNoDetect).has_value());
+    const auto poisoning = [nan](double& u) {
+        if (u > 0.9) u = nan;
+        return u;
+    };
+    EXPECT_EQ(BisectRoot(poisoning, 0.3, 0, 1, kAbsolute, kDetect), std::nullopt);
+}
+
 }  // namespace
 }  // namespace calorix

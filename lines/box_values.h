@@ -15,7 +15,9 @@ inline constexpr int kPropertyCount = 5;
 using BoxTexts = std::array<std::string, kPropertyCount>;
 
 // A box is filled when its text is not empty (blanks alone count as filled).
-inline bool IsFilled(std::string_view text) { return !text.empty(); }
+inline bool IsFilled(std::string_view text) {
+    return !text.empty();
+}
 int CountFilled(const BoxTexts& texts);
 
 // The leading-number rule: leading blanks are skipped, then the longest

@@ -1,0 +1,137 @@
+#include "readout/state_panel.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "lines/box_values.h"
+#include "steam/superheated.h"
+
+namespace calorix {
+namespace {
+
+// The panel's lines, each ended by a carriage return.
+std::vector<std::string> PanelLines(const std::string& text) {
+    EXPECT_FALSE(text.empty());
+    EXPECT_EQ(text.back(), '\r') << "the panel text ends with a carriage return";
+    std::vector<std::string> lines;
+    std::string current;
+    for (const char c : text) {
+        EXPECT_NE(c, '\n') << "lines are separated by a carriage return alone";
+        if (c == '\r') {
+            lines.push_back(current);
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    return lines;
+}
+
+// The number after a line's label.
+double LineValue(const std::string& line, const std::string& label) {
+    EXPECT_EQ(line.substr(0, label.size()), label) << line;
+    return BoxValue(line.substr(label.size()));
+}
+
+TEST(StatePanelText, WetStateByClick) {
+    double T = 373.15;
+    const auto lines = PanelLines(StatePanelText(PanelVariant::kClick, T, 4.0));
+    ASSERT_EQ(lines.size(), 14u);
+    EXPECT_EQ(lines[0], "Location:");
+    EXPECT_EQ(lines[1], "T  = 373.15");
+    EXPECT_EQ(lines[2], "P  = .1014");  // 0.101409 MPa cut to 4 decimals
+    // x = (4 - 1.30808) / (7.35380 - 1.30808) = 0.4452..., cut to 3 decimals.
+    EXPECT_EQ(lines[3], "x  = .445");
+    // The mixture lines use the cut quality.
+    EXPECT_NEAR(LineValue(lines[4], "vx ="), 0.001043586 + 0.445 * (1.67193 - 0.001043586), 1e-5);
+    EXPECT_NEAR(LineValue(lines[5], "hx ="), 419.610 + 0.445 * (2676.151 - 419.610), 0.02);
+    EXPECT_NEAR(LineValue(lines[6], "sx ="), 1.30808 + 0.445 * (7.35380 - 1.30808), 2e-4);
+    EXPECT_EQ(lines[7], "");
+    EXPECT_EQ(lines[8], "vf = .0010435");
+    EXPECT_EQ(lines[9], "vg = 1.67");
+    EXPECT_EQ(lines[10], "hf = 419.61");
+    EXPECT_EQ(lines[11], "hg = 2676.15");
+    EXPECT_EQ(lines[12], "sf = 1.308");
+    EXPECT_EQ(lines[13], "sg = 7.3538");
+    EXPECT_EQ(T, 373.15);
+}
+
+TEST(StatePanelText, WetStateByLocateHasTwoBlankLinesAndFewerDecimals) {
+    double T = 400;
+    const auto lines = PanelLines(StatePanelText(PanelVariant::kLocate, T, 4.0));
+    ASSERT_EQ(lines.size(), 15u);
+    EXPECT_EQ(lines[1], "T  = 400");
+    EXPECT_EQ(lines[7], "");
+    EXPECT_EQ(lines[8], "");
+    // vf = 0.0010666... cut to 4 decimals rather than 7.
+    EXPECT_EQ(lines[9], "vf = .001");
+}
+
+TEST(StatePanelText, TruncatesTheTemperatureInPlace) {
+    double T = 373.159;
+    StatePanelText(PanelVariant::kClick, T, 4.0);
+    EXPECT_DOUBLE_EQ(T, 373.15);
+    double superheatedT = 500.129;
+    StatePanelText(PanelVariant::kClick, superheatedT, 7.5);
+    EXPECT_DOUBLE_EQ(superheatedT, 500.12);
+    // Nothing listed, nothing truncated.
+    double liquidT = 400.129;
+    EXPECT_EQ(StatePanelText(PanelVariant::kClick, liquidT, 0.5), "Location:\r");
+    EXPECT_EQ(liquidT, 400.129);
+}
+
+TEST(StatePanelText, SuperheatedStateFindsThePressure) {
+    double T = 500;
+    const auto lines = PanelLines(StatePanelText(PanelVariant::kClick, T, 7.5));
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[0], "Location:");
+    EXPECT_EQ(lines[1], "T= 500");
+    ASSERT_EQ(lines[2].substr(0, 4), "P= .") << "no 0 before the point";
+    const double P = LineValue(lines[2], "P=");
+    EXPECT_NEAR(P, 0.256, 0.001);
+    EXPECT_EQ(lines[3], "");
+    const std::string v = lines[4].substr(2);
+    EXPECT_EQ(v.size() - v.find('.') - 1, 6u) << "the click shows v with 6 decimals: " << v;
+    // The s line is recomputed at the found pressure and comes out near 7.5 again.
+    EXPECT_NEAR(LineValue(lines[6], "s="), 7.5, 0.001);
+    double p = P;
+    EXPECT_NEAR(LineValue(lines[5], "h="), double(SuperheatedEnthalpy(500, p)), 0.01);
+}
+
+TEST(StatePanelText, LocateShowsTheSuperheatedVolumeWithFourDecimals) {
+    double T = 500;
+    const auto lines = PanelLines(StatePanelText(PanelVariant::kLocate, T, 7.5));
+    ASSERT_EQ(lines.size(), 7u);
+    const std::string v = lines[4].substr(2);
+    EXPECT_EQ(v.size() - v.find('.') - 1, 4u) << v;
+}
+
+TEST(StatePanelText, StatesWithoutAPressureOrOnABoundaryListNothing) {
+    // Above the critical temperature, at an entropy below that of the 22 MPa isobar.
+    double T = 700;
+    EXPECT_EQ(StatePanelText(PanelVariant::kClick, T, 4.5), "Location:\r");
+    // Liquid.
+    double liquid = 350;
+    EXPECT_EQ(StatePanelText(PanelVariant::kLocate, liquid, 0.2), "Location:\r");
+    // Beyond the low-pressure end of the bracket.
+    double far = 300;
+    EXPECT_EQ(StatePanelText(PanelVariant::kClick, far, 11.9), "Location:\r");
+}
+
+TEST(SuperheatedPressure, ReproducesTheEntropyItWasGiven) {
+    for (double T : {380.0, 450.0, 600.0, 700.0, 900.0, 1200.0}) {
+        for (double s : {6.5, 7.0, 7.5, 8.0, 9.0}) {
+            const auto P = SuperheatedPressure(T, s);
+            if (!P) continue;
+            double p = *P;
+            EXPECT_NEAR(double(SuperheatedEntropy(T, p)), s, 0.002) << T << " K, s = " << s;
+        }
+    }
+    EXPECT_FALSE(SuperheatedPressure(700, 4.5).has_value());
+}
+
+}  // namespace
+}  // namespace calorix
