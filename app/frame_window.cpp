@@ -1,0 +1,192 @@
+#include "app/frame_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+
+#include "app/about_window.h"
+#include "chart/chart_window.h"
+#include "surface/twips.h"
+
+namespace calorix {
+namespace {
+
+constexpr double kStatusBarHeight = 350;  // twips
+constexpr double kStatusPanelWidth = 1500;
+
+}  // namespace
+
+FrameWindow::FrameWindow(MessageBoxes& messages, QWidget* parent)
+    : QMainWindow(parent), messages_(messages) {
+    setObjectName(QStringLiteral("MDIForm1"));
+    setWindowTitle(QStringLiteral("Calorix"));
+    area_ = new QMdiArea(this);
+    area_->setObjectName(QStringLiteral("ClientArea"));
+    area_->setBackground(palette().brush(QPalette::Dark));
+    setCentralWidget(area_);
+    CreateMenus();
+    CreateStatusBar();
+    connect(area_, &QMdiArea::subWindowActivated, this, &FrameWindow::OnSubWindowActivated);
+    SetGeometryTwips(*this, 0, 0, 11175, 6225 + 700);
+}
+
+FrameWindow::~FrameWindow() = default;
+
+void FrameWindow::CreateMenus() {
+    fileMenu_ = new QMenu(QStringLiteral("&File"), this);
+    fileMenu_->setObjectName(QStringLiteral("mnuFile"));
+    fileMenu_->menuAction()->setObjectName(QStringLiteral("mnuFile"));
+    steamItem_ = fileMenu_->addAction(QStringLiteral("1. Steam"));
+    steamItem_->setObjectName(QStringLiteral("mnuSteam"));
+    // Water is the only fluid: the others stay disabled for the whole run.
+    const std::pair<const char*, const char*> others[] = {
+        {"mnuAir", "2. Air"}, {"mnuR12", "3. R-12"}, {"mnuR22", "4. R-22"}};
+    for (const auto& [name, caption] : others) {
+        QAction* item = fileMenu_->addAction(QString::fromLatin1(caption));
+        item->setObjectName(QString::fromLatin1(name));
+        item->setEnabled(false);
+    }
+    fileMenu_->addSeparator()->setObjectName(QStringLiteral("mnuline2"));
+    QAction* quit = fileMenu_->addAction(QStringLiteral("&Quit"));
+    quit->setObjectName(QStringLiteral("mnuQuit"));
+
+    infoMenu_ = new QMenu(QStringLiteral("&Info"), this);
+    infoMenu_->setObjectName(QStringLiteral("mnuInfo"));
+    infoMenu_->menuAction()->setObjectName(QStringLiteral("mnuInfo"));
+    QAction* about = infoMenu_->addAction(QStringLiteral("&About"));
+    about->setObjectName(QStringLiteral("mnuAbout"));
+    QAction* tips = infoMenu_->addAction(QStringLiteral("&Tips..."));
+    tips->setObjectName(QStringLiteral("mnuTips"));
+
+    connect(steamItem_, &QAction::triggered, this, &FrameWindow::OpenChartWindow);
+    connect(quit, &QAction::triggered, this, &FrameWindow::EndRequested);
+    connect(about, &QAction::triggered, this, [this] { ShowAbout(true); });
+    connect(tips, &QAction::triggered, this, &FrameWindow::TipsRequested);
+    ShowMenusOf(nullptr);
+}
+
+void FrameWindow::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    for (size_t i = 0; i < statusPanels_.size(); ++i) {
+        auto* panel = new QLabel(bar);
+        panel->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
+        panel->setFrameShape(QFrame::StyledPanel);
+        panel->setFrameShadow(QFrame::Sunken);
+        bar->addWidget(panel);
+        statusPanels_[i] = panel;
+    }
+    SizeStatusBar();
+}
+
+void FrameWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    SizeStatusBar();
+}
+
+void FrameWindow::SizeStatusBar() {
+    // The status bar keeps its height and its three panels their width.
+    const double twipsPerPixel = TwipsPerPixel(*this);
+    statusBar()->setFixedHeight(TwipsToPixels(kStatusBarHeight, twipsPerPixel));
+    for (QLabel* panel : statusPanels_) {
+        panel->setFixedWidth(TwipsToPixels(kStatusPanelWidth, twipsPerPixel));
+    }
+}
+
+void FrameWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit EndRequested();
+}
+
+double FrameWindow::ClientScaleWidth() const {
+    return ScaleWidth(*area_);
+}
+double FrameWindow::ClientScaleHeight() const {
+    return ScaleHeight(*area_);
+}
+
+ChartWindow* FrameWindow::Chart() const {
+    return chartWindow_ ? qobject_cast<ChartWindow*>(chartWindow_->widget()) : nullptr;
+}
+
+void FrameWindow::ShowMenusOf(ChartWindow* chart) {
+    QMenuBar* bar = menuBar();
+    bar->clear();
+    if (chart) {
+        for (QAction* action : chart->MenuBarActions())
+            bar->addAction(action);
+    } else {
+        bar->addMenu(fileMenu_);
+        bar->addMenu(infoMenu_);
+    }
+}
+
+void FrameWindow::OpenChartWindow() {
+    if (chartWindow_) return;
+    opening_ = true;
+    auto* chart = new ChartWindow(chartFrame_, currentPoint_, messages_);
+    chartWindow_ = area_->addSubWindow(chart, Qt::FramelessWindowHint);
+    chartWindow_->setAttribute(Qt::WA_DeleteOnClose);
+    chartWindow_->setWindowTitle(QStringLiteral("Steam"));
+    connect(chart, &ChartWindow::CloseRequested, this, &FrameWindow::CloseChartWindow);
+    connect(chart, &ChartWindow::QuitRequested, this, &FrameWindow::EndRequested);
+    connect(chart, &ChartWindow::AboutRequested, this, [this] { ShowAbout(false); });
+    connect(chart, &ChartWindow::HelpRequested, this, &FrameWindow::HelpRequested);
+    connect(chart, &ChartWindow::PlotRequested, this, &FrameWindow::PlotRequested);
+    connect(chart, &ChartWindow::ReadoutChanged, this,
+            [this](const QString& t, const QString& s, const QString& x) {
+                statusPanels_[0]->setText(t);
+                statusPanels_[1]->setText(s);
+                statusPanels_[2]->setText(x);
+            });
+    ShowMenusOf(chart);
+    // The chart window fills the client area.
+    chartWindow_->showMaximized();
+    area_->setActiveSubWindow(chartWindow_);
+
+    const double SW = ClientScaleWidth();
+    const double SH = ClientScaleHeight();
+    chartFrame_ = ChartFrame::ForClientArea(SW, SH);
+    chart->DrawChartRectangle();
+    chart->LayOut(SW, SH);
+    chart->DrawTicks();
+    chart->DrawReferenceIsobars();
+    chart->PlaceCrossHairAlongEdges();
+    opening_ = false;
+    // The activation of the newly shown window, once its chart frame is set.
+    chart->DrawChartBackground();
+}
+
+void FrameWindow::OnSubWindowActivated(QMdiSubWindow* window) {
+    // Every activation of the chart window draws the dome over what is there.
+    if (opening_ || !window || window != chartWindow_) return;
+    if (ChartWindow* chart = Chart()) chart->DrawChartBackground();
+}
+
+void FrameWindow::CloseChartWindow() {
+    // The window and its drawing are discarded once its own handler has
+    // returned; from now on there is no chart window.
+    QMdiSubWindow* window = chartWindow_;
+    if (!window) return;
+    chartWindow_ = nullptr;
+    ShowMenusOf(nullptr);
+    window->close();
+}
+
+void FrameWindow::ShowAbout(bool modal) {
+    if (modal) {
+        AboutWindow about(this);
+        about.setAttribute(Qt::WA_DeleteOnClose, false);
+        about.exec();
+    } else {
+        (new AboutWindow(nullptr))->show();
+    }
+}
+
+}  // namespace calorix

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+
+#include "chart/chart_frame.h"
+#include "lines/current_point.h"
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+
+namespace calorix {
+
+class ChartWindow;
+class MessageBoxes;
+
+// The frame window: the menu bar, the status bar and the area that holds the
+// chart window. It owns the chart frame and the current point, which outlive
+// a closed chart window.
+class FrameWindow : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit FrameWindow(MessageBoxes& messages, QWidget* parent = nullptr);
+    ~FrameWindow() override;
+
+    // Opens the chart window, laid out for the current client area, with its
+    // frame, ticks, reference isobars and dome. Does nothing while one is open.
+    void OpenChartWindow();
+
+    // The open chart window, or nothing.
+    ChartWindow* Chart() const;
+    const ChartFrame& Frame() const { return chartFrame_; }
+    CurrentPoint& Point() { return currentPoint_; }
+    QMdiArea& Area() const { return *area_; }
+    QAction& SteamItem() const { return *steamItem_; }
+
+    // The client area's size in twips, without menu bar and status bar.
+    double ClientScaleWidth() const;
+    double ClientScaleHeight() const;
+
+  signals:
+    // Quit from either menu, or the frame closed: the program ends.
+    void EndRequested();
+    // Tips... from the frame's Info menu, and Help from the chart window.
+    void TipsRequested();
+    void HelpRequested();
+    // Plot... of the chart window.
+    void PlotRequested();
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void CreateMenus();
+    void CreateStatusBar();
+    // The chart window's menus stand in place of the frame's while it is open.
+    void ShowMenusOf(ChartWindow* chart);
+    void OnSubWindowActivated(QMdiSubWindow* window);
+    void CloseChartWindow();
+    void SizeStatusBar();
+    void ShowAbout(bool modal);
+
+    MessageBoxes& messages_;
+    ChartFrame chartFrame_;
+    CurrentPoint currentPoint_;
+
+    QMdiArea* area_ = nullptr;
+    QPointer<QMdiSubWindow> chartWindow_;
+    bool opening_ = false;
+
+    QMenu* fileMenu_ = nullptr;
+    QMenu* infoMenu_ = nullptr;
+    QAction* steamItem_ = nullptr;
+    std::array<QLabel*, 3> statusPanels_{};
+};
+
+}  // namespace calorix

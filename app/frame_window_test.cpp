@@ -1,0 +1,254 @@
+// The frame window and the opening of the chart window, through real widgets.
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+
+#include "app/test_frame.h"
+#include "steam/saturated_properties.h"
+
+namespace calorix {
+namespace {
+
+using test::FrameTest;
+
+QStringList MenuBarNames(FrameWindow& frame) {
+    QStringList names;
+    for (const QAction* action : frame.menuBar()->actions())
+        names << action->objectName();
+    return names;
+}
+
+TEST_F(FrameTest, TheChartWindowsMenusStandInPlaceOfTheFramesWhileItIsOpen) {
+    EXPECT_EQ(frame_->objectName(), "MDIForm1");
+    EXPECT_EQ(frame_->windowTitle(), "Calorix");
+    EXPECT_EQ(Chart().objectName(), "Form1");
+    EXPECT_EQ(Chart().windowTitle(), "Steam");
+    EXPECT_EQ(MenuBarNames(*frame_), (QStringList{"mnuOptions", "mnuForm1Tips", "mnuAbout"}));
+
+    Chart().findChild<QAction*>("mnuClose")->trigger();
+    QApplication::processEvents();  // the closed window is deleted later
+    EXPECT_EQ(frame_->Chart(), nullptr);
+    EXPECT_EQ(MenuBarNames(*frame_), (QStringList{"mnuFile", "mnuInfo"}));
+
+    frame_->findChild<QAction*>("mnuSteam")->trigger();
+    ASSERT_NE(frame_->Chart(), nullptr);
+    EXPECT_EQ(MenuBarNames(*frame_), (QStringList{"mnuOptions", "mnuForm1Tips", "mnuAbout"}));
+}
+
+TEST_F(FrameTest, MenusCarryTheirCaptions) {
+    const QMenu* file = frame_->findChild<QMenu*>("mnuFile");
+    ASSERT_NE(file, nullptr);
+    QStringList captions;
+    for (const QAction* item : file->actions())
+        captions << item->text();
+    EXPECT_EQ(captions, (QStringList{"1. Steam", "2. Air", "3. R-12", "4. R-22", "", "&Quit"}));
+    for (const char* name : {"mnuAir", "mnuR12", "mnuR22"}) {
+        EXPECT_FALSE(frame_->findChild<QAction*>(name)->isEnabled()) << name;
+    }
+    EXPECT_TRUE(frame_->findChild<QAction*>("mnuSteam")->isEnabled());
+    const QMenu* options = Chart().findChild<QMenu*>("mnuOptions");
+    captions.clear();
+    for (const QAction* item : options->actions())
+        captions << item->text();
+    EXPECT_EQ(captions, (QStringList{"Show labels", "Show markers", "", "Close", "&Quit"}));
+    EXPECT_TRUE(Chart().findChild<QAction*>("mnuShowLabels")->isChecked());
+    EXPECT_TRUE(Chart().findChild<QAction*>("mnuShowMarkers")->isChecked());
+}
+
+TEST_F(FrameTest, TheChartFrameFollowsTheClientArea) {
+    EXPECT_EQ(frame_->ClientScaleWidth(), 11175);
+    EXPECT_EQ(frame_->ClientScaleHeight(), 5880);
+    const ChartFrame& f = frame_->Frame();
+    EXPECT_DOUBLE_EQ(f.ChartLeft, 558.75);
+    EXPECT_DOUBLE_EQ(f.ChartWidth, 8381.25);
+    EXPECT_DOUBLE_EQ(f.ChartBottom, 5292);
+    EXPECT_DOUBLE_EQ(f.ChartHeight, 4704);
+    const ChartPoint p = f.Map(6, 773.16);
+    EXPECT_DOUBLE_EQ(p.x, 4749.375);
+    EXPECT_DOUBLE_EQ(p.y, 2940);
+}
+
+TEST_F(FrameTest, ThePanelAndItsControlsAreLaidOutFromTheFramesWidth) {
+    EXPECT_DOUBLE_EQ(PlaceOf(Chart().SidePanel()).width, 1341);
+    EXPECT_DOUBLE_EQ(PlaceOf(Chart().DrawButton()).left, -1467);
+    EXPECT_DOUBLE_EQ(PlaceOf(Chart().LocateButton()).left, 243);
+    EXPECT_DOUBLE_EQ(PlaceOf(Chart().ClearButton()).left, 243);
+    EXPECT_DOUBLE_EQ(PlaceOf(Chart().PlotButton()).left, 243);
+    EXPECT_DOUBLE_EQ(PlaceOf(Chart().ClearBoxesButton()).top, -500);
+    for (int i = 0; i < 5; ++i) {
+        const ControlPlace box = PlaceOf(Box(i));
+        EXPECT_DOUBLE_EQ(box.left, 258);
+        const auto* label = Chart().findChild<QWidget*>(QStringLiteral("Label1(%1)").arg(i));
+        EXPECT_DOUBLE_EQ(PlaceOf(*label).left, 58);
+        EXPECT_DOUBLE_EQ(PlaceOf(*label).top, box.top + 75);
+    }
+    // The panel stands along the right edge; Draw and Clr boxes lie out of sight.
+    EXPECT_EQ(Chart().SidePanel().geometry().right(), Chart().width() - 1);
+    EXPECT_FALSE(Chart().SidePanel().rect().intersects(Chart().DrawButton().geometry()));
+    EXPECT_FALSE(Chart().SidePanel().rect().intersects(Chart().ClearBoxesButton().geometry()));
+    EXPECT_TRUE(Chart().LocateButton().isDefault());
+}
+
+TEST_F(FrameTest, TheAxisLabelsShowTheChartsEndValuesUncut) {
+    auto label = [this](int i) {
+        return Chart().findChild<CaptionLabel*>(QStringLiteral("Label2(%1)").arg(i));
+    };
+    EXPECT_EQ(label(1)->Caption(), "Entropy, kJ/kg-K");
+    EXPECT_EQ(label(2)->Caption(), " 1273.16");
+    EXPECT_EQ(label(3)->Caption(), " 12");
+    EXPECT_EQ(label(4)->Caption(), " 0");
+    EXPECT_EQ(label(5)->Caption(), " 273.16");
+    const ChartFrame& f = frame_->Frame();
+    EXPECT_DOUBLE_EQ(PlaceOf(*label(1)).top, f.ChartBottom + 100);
+    EXPECT_DOUBLE_EQ(PlaceOf(*label(1)).left, f.ChartLeft + f.ChartWidth / 2 - 1200);
+    EXPECT_DOUBLE_EQ(PlaceOf(*label(2)).top, f.Top() - 350);
+    EXPECT_DOUBLE_EQ(PlaceOf(*label(3)).left, f.Right());
+    EXPECT_DOUBLE_EQ(PlaceOf(*label(5)).left, f.ChartLeft - 540 - 50);
+    for (int i = 1; i <= 5; ++i) {
+        EXPECT_GE(label(i)->width(), label(i)->sizeHint().width())
+            << label(i)->Caption().toStdString();
+    }
+}
+
+TEST_F(FrameTest, OpeningDrawsTheFrameTicksAndTickValues) {
+    const ChartFrame& f = frame_->Frame();
+    const auto boxes = Drawn<BoxPrimitive>();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].x1, float(f.ChartLeft));
+    EXPECT_EQ(boxes[0].y1, float(f.ChartBottom));
+    EXPECT_EQ(boxes[0].x2, float(f.Right()));
+    EXPECT_EQ(boxes[0].y2, float(f.Top()));
+
+    int top = 0, bottom = 0, left = 0, right = 0, middle = 0;
+    for (const LinePrimitive& line : Drawn<LinePrimitive>()) {
+        const float length = std::max(std::abs(line.x2 - line.x1), std::abs(line.y2 - line.y1));
+        if (length != 75 && length != 150) continue;
+        middle += length == 150;
+        if (line.x1 == line.x2 && line.y1 == float(f.Top())) ++top;
+        if (line.x1 == line.x2 && line.y1 == float(f.ChartBottom)) ++bottom;
+        if (line.y1 == line.y2 && line.x1 == float(f.ChartLeft)) ++left;
+        if (line.y1 == line.y2 && line.x1 == float(f.Right())) ++right;
+    }
+    EXPECT_EQ(top, 12);
+    EXPECT_EQ(bottom, 12);
+    EXPECT_EQ(left, 10);
+    EXPECT_EQ(right, 10);
+    EXPECT_EQ(middle, 4);
+
+    QStringList printed;
+    for (const TextPrimitive& text : Drawn<TextPrimitive>())
+        printed << text.text;
+    EXPECT_EQ(printed.count(" 6"), 2);
+    EXPECT_EQ(printed.count(" 773.16"), 2);
+    // 6 under the top tick: printed where the middle tick ends.
+    const auto texts = Drawn<TextPrimitive>();
+    const auto six = std::find_if(texts.begin(), texts.end(),
+                                  [](const TextPrimitive& t) { return t.text == " 6"; });
+    EXPECT_EQ(six->x, float(f.ChartLeft + 6 * f.ChartWidth / 12));
+    EXPECT_EQ(six->y, float(f.Top() + 150));
+}
+
+TEST_F(FrameTest, OpeningDrawsTheDomeInMagentaWithItsCriticalPoint) {
+    int magentaSegments = 0;
+    for (const LinePrimitive& line : Drawn<LinePrimitive>()) {
+        magentaSegments += line.color == QBColor(5) && (line.x1 != line.x2 || line.y1 != line.y2);
+    }
+    EXPECT_EQ(magentaSegments, 374 + 747);
+    const auto circles = Drawn<CirclePrimitive>();
+    ASSERT_EQ(circles.size(), 1u);
+    const ChartPoint critical = frame_->Frame().Map(SatLiquidEntropy(647.3), 647.3);
+    EXPECT_EQ(circles[0].x, float(critical.x));
+    EXPECT_EQ(circles[0].y, float(critical.y));
+    EXPECT_EQ(circles[0].radius, 30);
+    EXPECT_EQ(circles[0].color, QBColor(5));
+    EXPECT_EQ(Chart().ForeColor(), QBColor(5)) << "the dome leaves magenta";
+}
+
+TEST_F(FrameTest, OpeningDrawsBothReferenceIsobarsAndEmptiesThePressureBox) {
+    QStringList labels;
+    for (const TextPrimitive& text : Drawn<TextPrimitive>()) {
+        if (text.color == QBColor(13)) labels << text.text;
+    }
+    EXPECT_EQ(labels, (QStringList{"P =  22 MPa", "P =  .00062 MPa"}));
+    EXPECT_EQ(Box(kP).text(), "");
+    const LineControl* line1 = Chart().findChild<LineControl*>("Line1");
+    const LineControl* line2 = Chart().findChild<LineControl*>("Line2");
+    const ChartFrame& f = frame_->Frame();
+    EXPECT_TRUE(line1->Visible());
+    EXPECT_EQ(line1->X1(), float(f.ChartLeft));
+    EXPECT_EQ(line1->Y1(), float(f.Top()));
+    EXPECT_EQ(line1->Y2(), float(f.ChartBottom));
+    EXPECT_TRUE(line2->Visible());
+    EXPECT_EQ(line2->Y1(), float(f.ChartBottom));
+    EXPECT_EQ(line2->X2(), float(f.Right()));
+}
+
+TEST_F(FrameTest, ResizingTheFrameChangesNothingOnTheChartAndSizesTheStatusBar) {
+    const auto listBefore = Chart().DisplayList().size();
+    const double leftBefore = frame_->Frame().ChartLeft;
+    frame_->resize(frame_->width() + 200, frame_->height() + 100);
+    EXPECT_EQ(Chart().DisplayList().size(), listBefore);
+    EXPECT_EQ(frame_->Frame().ChartLeft, leftBefore);
+    const double twipsPerPixel = TwipsPerPixel(*frame_);
+    EXPECT_EQ(frame_->statusBar()->objectName(), "StatusBar1");
+    EXPECT_EQ(frame_->statusBar()->height(), TwipsToPixels(350, twipsPerPixel));
+    const auto panels = frame_->statusBar()->findChildren<QLabel*>();
+    ASSERT_EQ(panels.size(), 3);
+    for (const QLabel* panel : panels) {
+        EXPECT_EQ(panel->width(), TwipsToPixels(1500, twipsPerPixel));
+    }
+}
+
+TEST_F(FrameTest, SteamAfterCloseOpensAFreshChartLaidOutForTheNewSize) {
+    Type(kT, "300");
+    Chart().findChild<QAction*>("mnuShowLabels")->trigger();
+    Chart().findChild<QAction*>("mnuClose")->trigger();
+    QApplication::processEvents();
+    ASSERT_EQ(frame_->Chart(), nullptr);
+    test::SetClientArea(*frame_, 15000, 7500);
+    frame_->findChild<QAction*>("mnuSteam")->trigger();
+    ASSERT_NE(frame_->Chart(), nullptr);
+    EXPECT_DOUBLE_EQ(frame_->Frame().ChartWidth, 15000 * 0.75);
+    EXPECT_DOUBLE_EQ(frame_->Frame().ChartHeight, 7500 * 0.8);
+    EXPECT_EQ(Box(kT).text(), "");
+    EXPECT_TRUE(Chart().findChild<QAction*>("mnuShowLabels")->isChecked());
+    EXPECT_TRUE(Chart().findChild<QAction*>("mnuShowMarkers")->isChecked());
+    EXPECT_EQ(Drawn<BoxPrimitive>().size(), 1u);
+}
+
+TEST_F(FrameTest, TheChartFrameOutlivesAClosedChartWindow) {
+    const ChartFrame before = frame_->Frame();
+    Chart().findChild<QAction*>("mnuClose")->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(frame_->Frame().ChartLeft, before.ChartLeft);
+    EXPECT_EQ(frame_->Frame().ChartHeight, before.ChartHeight);
+}
+
+TEST_F(FrameTest, EnterAndEscReachTheHiddenButtons) {
+    Type(kT, "300");
+    const size_t before = Chart().DisplayList().size();
+    PressEnter(kT);
+    // Enter pressed Locate, which pressed Draw: the isotherm in light red.
+    const auto lines = Drawn<LinePrimitive>(before);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines[0].color, QBColor(12));
+    Type(kH, "2000");
+    QTest::keyClick(&Box(kH), Qt::Key_Escape);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(Box(i).text(), "") << i;
+}
+
+TEST_F(FrameTest, QuitFromEitherMenuAndClosingTheFrameEndTheProgram) {
+    int ends = 0;
+    QObject::connect(frame_.get(), &FrameWindow::EndRequested, [&ends] { ++ends; });
+    Chart().findChild<QAction*>("mnuQuitt")->trigger();
+    EXPECT_EQ(ends, 1);
+    frame_->findChild<QAction*>("mnuQuit")->trigger();
+    EXPECT_EQ(ends, 2);
+    frame_->close();
+    EXPECT_EQ(ends, 3);
+}
+
+}  // namespace
+}  // namespace calorix

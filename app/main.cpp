@@ -1,0 +1,30 @@
+// Calorix: the temperature-entropy chart of water and steam.
+#include <QApplication>
+#include <QScreen>
+
+#include "app/frame_window.h"
+#include "surface/qt_message_boxes.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Calorix"));
+    QApplication::setApplicationVersion(QStringLiteral(CALORIX_VERSION));
+
+    calorix::QtMessageBoxes messages;
+    calorix::FrameWindow frame(messages);
+    // Quit from either menu and closing the frame end the program at once.
+    QObject::connect(&frame, &calorix::FrameWindow::EndRequested, &app,
+                     [] { QCoreApplication::exit(0); });
+
+    // The frame opens at three quarters of the screen, never smaller than
+    // its design size.
+    if (const QScreen* screen = QApplication::primaryScreen()) {
+        const QSize available = screen->availableGeometry().size();
+        frame.resize(frame.size().expandedTo(available * 3 / 4));
+        frame.move(screen->availableGeometry().center() - frame.rect().center());
+    }
+    frame.show();
+    frame.OpenChartWindow();
+    frame.SteamItem().setEnabled(true);
+    return QApplication::exec();
+}

@@ -1,0 +1,62 @@
+// The chart window's commands around Draw: Locate, Clear and Clr boxes.
+#include <QPushButton>
+
+#include "chart/chart_window.h"
+#include "readout/state_panel.h"
+#include "readout/state_region.h"
+#include "surface/message_boxes.h"
+#include "surface/mouse_pointer.h"
+
+namespace calorix {
+
+void ChartWindow::Command3_Click() {
+    const int filled = CountFilled(BoxTextsNow());
+    drawButton_->click();
+    if (filled != 2) return;
+    // Only a state that this Draw located is marked and described: after a
+    // Draw that located nothing the current point is a stale mouse position
+    // or an isobar's saturation temperature, not what the user asked for.
+    if (!lastDrawLocated_) return;
+
+    double& T = currentPoint_.PointT;
+    const double s = currentPoint_.PointS;
+    if (T < 273.16 || T > 1273.16 || s < 0 || s > 12) {
+        SetMousePointer(kMousePointerCross);
+        return;
+    }
+    if (StateRegion(s, T) == kLiquid) {
+        panel_->SetCaption(QStringLiteral("Location:\r"));
+        SetMousePointer(kMousePointerCross);
+        return;
+    }
+    // The marker in the colour Draw used last.
+    const QPointF p = Map(s, T);
+    Circle(float(p.x()), float(p.y()), float(MarkerRadius()));
+    Refresh();
+    panel_->SetCaption(QString::fromStdString(StatePanelText(PanelVariant::kLocate, T, s)));
+    SetMousePointer(kMousePointerCross);
+}
+
+void ChartWindow::Command2_Click() {
+    const int answer = messages_.MsgBox(
+        QStringLiteral("This will clear all lines and points constructed on the diagram.\r\r"
+                       "Do you want to continue?"),
+        MessageBoxes::kYesNo);
+    if (answer == MessageBoxes::kNo) return;
+    Cls();
+    SetForeColor(Qt::black);
+    Command5_Click();
+    panel_->SetCaption(QStringLiteral("Location:"));
+    DrawChartBackground();
+    SetForeColor(Qt::black);
+    DrawChartFrame();
+    DrawReferenceIsobars();
+    SetForeColor(Qt::black);
+}
+
+void ChartWindow::Command5_Click() {
+    for (PropertyBox* box : boxes_)
+        box->setText(QString());
+}
+
+}  // namespace calorix

@@ -1,0 +1,133 @@
+#pragma once
+
+#include <QList>
+#include <array>
+
+#include "chart/chart_frame.h"
+#include "chart/control_place.h"
+#include "lines/box_values.h"
+#include "lines/current_point.h"
+#include "lines/plan.h"
+#include "surface/drawing_surface.h"
+
+class QAction;
+class QFrame;
+class QMenu;
+class QPushButton;
+
+namespace calorix {
+
+class MessageBoxes;
+
+// The chart window: the temperature-entropy chart on a persistent drawing
+// surface, with the side panel of property boxes and command buttons.
+// The chart frame and the current point belong to the frame window, which
+// lends them to each chart window it opens.
+class ChartWindow : public DrawingSurface {
+    Q_OBJECT
+
+  public:
+    ChartWindow(ChartFrame& chartFrame, calorix::CurrentPoint& currentPoint, MessageBoxes& messages,
+                QWidget* parent = nullptr);
+
+    // Opening, in the order the frame window runs them: the frame rectangle
+    // (DrawChartRectangle), the layout of panel and axis labels for the frame
+    // window's client size in twips (LayOut), the ticks (DrawTicks), the
+    // reference isobars and the cross-hair along the edges.
+    void DrawChartRectangle();
+    void LayOut(double frameScaleWidth, double frameScaleHeight);
+    void DrawTicks();
+    // Frame rectangle, ticks and tick values, in the current fore colour.
+    void DrawChartFrame();
+    // The isobars of 22 and 0.00062 MPa, through the pressure box and Draw.
+    void DrawReferenceIsobars();
+    // The cross-hair lines along the chart's left and bottom edges, shown.
+    void PlaceCrossHairAlongEdges();
+    // The saturation dome and its critical point, in magenta, over what is
+    // there; run on every activation of the window.
+    void DrawChartBackground();
+
+    // The marker radius in twips, read from Show markers at each use.
+    double MarkerRadius() const;
+    bool ShowLabels() const;
+
+    // A segment between two states with a circle of MarkerRadius at each end;
+    // the current point ends at the second state.
+    void DrawMarkedSegment(double s1, double T1, double s2, double T2);
+    // Replays a construction onto the surface.
+    void Replay(const Plan& plan);
+    // Draws the lines of two properties, one after the other, through the
+    // boxes and Draw; all five boxes are empty afterwards.
+    void DrawTwoLines(int i1, const QString& value1, int i2, const QString& value2);
+
+    PropertyBox& InputBox(int index) const { return *boxes_[size_t(index)]; }
+    BoxTexts BoxTextsNow() const;
+    CaptionLabel& Panel() const { return *panel_; }
+    QPushButton& DrawButton() const { return *drawButton_; }
+    QPushButton& LocateButton() const { return *locateButton_; }
+    QPushButton& ClearButton() const { return *clearButton_; }
+    QPushButton& PlotButton() const { return *plotButton_; }
+    QPushButton& ClearBoxesButton() const { return *clearBoxesButton_; }
+    QFrame& SidePanel() const { return *sidePanel_; }
+
+    // The items this window puts on the frame's menu bar while it is open:
+    // Options, Help, About.
+    QList<QAction*> MenuBarActions() const;
+
+  signals:
+    void CloseRequested();
+    void QuitRequested();
+    void AboutRequested();
+    void HelpRequested();
+    void PlotRequested();
+    // The readout of the point under the mouse pointer: the texts of the
+    // frame's three status-bar panels (T, s and the quality).
+    void ReadoutChanged(const QString& temperature, const QString& entropy, const QString& quality);
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void CreateControls();
+    void CreateMenus();
+    void CreateKeys();
+    void DockSidePanel();
+    // Drawing point of a state through the chart frame.
+    QPointF Map(double s, double T) const;
+
+    // Handlers of the buttons and the mouse.
+    void Command1_Click();  // Draw
+    void Command2_Click();  // Clear
+    void Command3_Click();  // Locate
+    void Command5_Click();  // Clr boxes
+    void Form_MouseMove(float x, float y);
+    void Form_MouseDown(float x, float y);
+
+    ChartFrame& chartFrame_;
+    calorix::CurrentPoint& currentPoint_;
+    MessageBoxes& messages_;
+    // Whether the last press of Draw located a state (Locate describes only such a state).
+    bool lastDrawLocated_ = false;
+
+    QFrame* sidePanel_ = nullptr;
+    std::array<PropertyBox*, kPropertyCount> boxes_{};
+    std::array<CaptionLabel*, kPropertyCount> boxLabels_{};
+    std::array<CaptionLabel*, 6> axisLabels_{};
+    CaptionLabel* panel_ = nullptr;
+    QPushButton* drawButton_ = nullptr;
+    QPushButton* locateButton_ = nullptr;
+    QPushButton* clearButton_ = nullptr;
+    QPushButton* plotButton_ = nullptr;
+    QPushButton* clearBoxesButton_ = nullptr;
+    LineControl* crossHairVertical_ = nullptr;
+    LineControl* crossHairHorizontal_ = nullptr;
+
+    QMenu* optionsMenu_ = nullptr;
+    QAction* showLabels_ = nullptr;
+    QAction* showMarkers_ = nullptr;
+    QAction* help_ = nullptr;
+    QAction* about_ = nullptr;
+};
+
+}  // namespace calorix

@@ -1,0 +1,92 @@
+// The Draw command: the hub that reads the five boxes and draws one line or
+// locates one state. Other commands press it (QPushButton::click runs it at
+// once, nested inside the caller) on the boxes as they stand.
+#include <QPushButton>
+
+#include "chart/chart_window.h"
+#include "lines/single_property_lines.h"
+#include "lines/two_box_location.h"
+#include "lines/validate_inputs.h"
+#include "surface/message_boxes.h"
+#include "surface/mouse_pointer.h"
+#include "surface/qb_color.h"
+
+namespace calorix {
+namespace {
+
+QString ToQString(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+void ChartWindow::Command1_Click() {
+    lastDrawLocated_ = false;
+    // The unit suffixes, visible in the boxes, before anything else.
+    BoxTexts texts = BoxTextsNow();
+    ApplyUnitSuffixes(texts);
+    for (const int i : {kT, kP}) {
+        const QString rewritten = ToQString(texts[size_t(i)]);
+        if (InputBox(i).text() != rewritten) InputBox(i).setText(rewritten);
+    }
+
+    const auto show = [this](const std::string& message) { messages_.MsgBox(ToQString(message)); };
+    if (ValidateInputs(texts, show) == 1) return;
+
+    SetMousePointer(kMousePointerHourglass);
+    const int filled = CountFilled(texts);
+    if (filled > 2) {
+        messages_.MsgBox(QStringLiteral("Please specify either 1 or 2 parameters only."));
+    } else if (filled == 1) {
+        if (IsFilled(texts[kT])) {
+            Replay(Isotherm(BoxValue(texts[kT]), texts[kT]));
+        } else if (IsFilled(texts[kS])) {
+            Replay(Isentrope(BoxValue(texts[kS]), texts[kS]));
+        } else if (IsFilled(texts[kP])) {
+            Replay(Isobar(BoxValue(texts[kP]), texts[kP], currentPoint_));
+        } else if (IsFilled(texts[kV])) {
+            Replay(Isochore(BoxValue(texts[kV]), texts[kV]));
+        } else {
+            Replay(Isenthalp(BoxValue(texts[kH]), texts[kH]));
+        }
+    } else if (filled == 2) {
+        SetForeColor(QBColor(kLocationColor));
+        const BoxPair pair = *FirstFilledPair(texts);
+        if (IsSolvedPair(pair)) {
+            const Location location = LocateState(pair, texts, currentPoint_);
+            Replay(location.plan);
+            lastDrawLocated_ = location.located;
+            if (location.beep) messages_.Beep();
+            if (location.mousePointer != kMousePointerCross) {
+                SetMousePointer(location.mousePointer);
+                return;
+            }
+        } else {
+            messages_.MsgBox(ToQString(UnsolvedPairMessage(pair, texts)));
+            const PairBoxes boxes = BoxesOf(pair);
+            DrawTwoLines(boxes.first, ToQString(texts[size_t(boxes.first)]), boxes.second,
+                         ToQString(texts[size_t(boxes.second)]));
+        }
+    }
+    SetMousePointer(kMousePointerCross);
+}
+
+void ChartWindow::DrawTwoLines(int i1, const QString& value1, int i2, const QString& value2) {
+    Command5_Click();
+    InputBox(i1).setText(value1);
+    drawButton_->click();
+    Command5_Click();
+    InputBox(i2).setText(value2);
+    drawButton_->click();
+    Command5_Click();
+}
+
+void ChartWindow::DrawReferenceIsobars() {
+    InputBox(kP).setText(QStringLiteral(" 22"));
+    drawButton_->click();
+    InputBox(kP).setText(QStringLiteral(" .00062"));
+    drawButton_->click();
+    InputBox(kP).setText(QString());
+}
+
+}  // namespace calorix

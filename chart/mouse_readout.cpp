@@ -1,0 +1,71 @@
+// The mouse over the chart: the cross-hair and the status-bar readout on
+// every move, and a click that marks the state under the pointer and lists
+// its properties.
+#include "chart/chart_window.h"
+#include "readout/number_text.h"
+#include "readout/state_panel.h"
+#include "readout/state_region.h"
+#include "steam/saturated_properties.h"
+#include "surface/message_boxes.h"
+#include "surface/mouse_pointer.h"
+
+namespace calorix {
+
+void ChartWindow::Form_MouseMove(float x, float y) {
+    const ChartFrame& f = chartFrame_;
+    crossHairVertical_->SetVisible(true);
+    crossHairHorizontal_->SetVisible(true);
+    crossHairVertical_->SetLine(x, float(f.Top()), x, float(f.ChartBottom));
+    crossHairHorizontal_->SetLine(float(f.ChartLeft), y, float(f.Right()), y);
+
+    double& s = currentPoint_.PointS;
+    double& T = currentPoint_.PointT;
+    s = f.EntropyAt(x);
+    T = f.TemperatureAt(y);
+    // The edges themselves count as outside.
+    const bool inside = f.ChartLeft < x && x < f.Right() && f.Top() < y && y < f.ChartBottom;
+    if (!inside) {
+        emit ReadoutChanged(QString(), QString(), QString());
+        return;
+    }
+    // The readout truncates the current point in place.
+    const QString temperature = QStringLiteral("T = ") +
+                                QString::fromStdString(ReadoutText(T, 3, 2)) + QStringLiteral(" K");
+    const QString entropy = QStringLiteral("s = ") + QString::fromStdString(ReadoutText(s, 2, 3)) +
+                            QStringLiteral(" kJ/kg-K");
+    QString quality;
+    if (StateRegion(s, T) == kWetMixture) {
+        const double sf = SatLiquidEntropy(T);
+        double dryness = (s - sf) / (double(SatVaporEntropy(T)) - sf);
+        quality = QStringLiteral("x = ") + QString::fromStdString(ReadoutText(dryness, 2, 3));
+    }
+    emit ReadoutChanged(temperature, entropy, quality);
+}
+
+void ChartWindow::Form_MouseDown(float x, float y) {
+    SetForeColor(Qt::black);
+    SetMousePointer(kMousePointerHourglass);
+    double& T = currentPoint_.PointT;
+    double& s = currentPoint_.PointS;
+    s = chartFrame_.EntropyAt(x);
+    T = chartFrame_.TemperatureAt(y);
+    // The edges count as inside.
+    if (T < 273.16 || T > 1273.16 || s < 0 || s > 12) {
+        messages_.MsgBox(QStringLiteral("Location outside digram."));
+        SetMousePointer(kMousePointerCross);
+        return;
+    }
+    if (StateRegion(s, T) == kLiquid) {
+        panel_->SetCaption(QStringLiteral("Location:\r"));
+        SetMousePointer(kMousePointerCross);
+        return;
+    }
+    Circle(x, y, float(MarkerRadius()));
+    Refresh();
+    // A superheated state needs a pressure search. It takes well under a
+    // millisecond, so the click runs it without asking first.
+    panel_->SetCaption(QString::fromStdString(StatePanelText(PanelVariant::kClick, T, s)));
+    SetMousePointer(kMousePointerCross);
+}
+
+}  // namespace calorix
