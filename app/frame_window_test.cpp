@@ -70,7 +70,7 @@ TEST_F(FrameTest, TheChartFrameFollowsTheClientArea) {
 }
 
 TEST_F(FrameTest, ThePanelAndItsControlsAreLaidOutFromTheFramesWidth) {
-    EXPECT_DOUBLE_EQ(PlaceOf(Chart().SidePanel()).width, 1341);
+    EXPECT_DOUBLE_EQ(PlaceOf(Chart().PanelBox()).width, 1341);
     EXPECT_DOUBLE_EQ(PlaceOf(Chart().DrawButton()).left, -1467);
     EXPECT_DOUBLE_EQ(PlaceOf(Chart().LocateButton()).left, 243);
     EXPECT_DOUBLE_EQ(PlaceOf(Chart().ClearButton()).left, 243);
@@ -84,9 +84,9 @@ TEST_F(FrameTest, ThePanelAndItsControlsAreLaidOutFromTheFramesWidth) {
         EXPECT_DOUBLE_EQ(PlaceOf(*label).top, box.top + 75);
     }
     // The panel stands along the right edge; Draw and Clr boxes lie out of sight.
-    EXPECT_EQ(Chart().SidePanel().geometry().right(), Chart().width() - 1);
-    EXPECT_FALSE(Chart().SidePanel().rect().intersects(Chart().DrawButton().geometry()));
-    EXPECT_FALSE(Chart().SidePanel().rect().intersects(Chart().ClearBoxesButton().geometry()));
+    EXPECT_EQ(Chart().PanelBox().geometry().right(), Chart().width() - 1);
+    EXPECT_FALSE(Chart().PanelBox().rect().intersects(Chart().DrawButton().geometry()));
+    EXPECT_FALSE(Chart().PanelBox().rect().intersects(Chart().ClearBoxesButton().geometry()));
     EXPECT_TRUE(Chart().LocateButton().isDefault());
 }
 

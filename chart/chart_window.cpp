@@ -49,14 +49,16 @@ ChartWindow::ChartWindow(ChartFrame& chartFrame, calorix::CurrentPoint& currentP
 }
 
 void ChartWindow::CreateControls() {
-    sidePanel_ = new QFrame(this);
-    sidePanel_->setObjectName(QStringLiteral("Picture1"));
+    sidePanel_ = new SidePanel(QStringLiteral("Picture1"), this);
     sidePanel_->setFrameShape(QFrame::Panel);
     sidePanel_->setFrameShadow(QFrame::Sunken);
     sidePanel_->setAutoFillBackground(true);
     sidePanel_->setBackgroundRole(QPalette::Button);
-    sidePanel_->setMouseTracking(true);
-    sidePanel_->installEventFilter(this);
+    // A move over the side panel hides the cross-hair.
+    connect(sidePanel_, &SidePanel::MouseMoved, this, [this] {
+        crossHairVertical_->SetVisible(false);
+        crossHairHorizontal_->SetVisible(false);
+    });
     SetPlace(*sidePanel_, {0, 0, 750, 6210});
 
     for (int i = 0; i < kPropertyCount; ++i) {
@@ -267,15 +269,6 @@ void ChartWindow::PlaceCrossHairAlongEdges() {
                                   float(f.ChartBottom));
     crossHairVertical_->SetVisible(true);
     crossHairHorizontal_->SetVisible(true);
-}
-
-bool ChartWindow::eventFilter(QObject* watched, QEvent* event) {
-    // A move over the side panel hides the cross-hair.
-    if (watched == sidePanel_ && event->type() == QEvent::MouseMove) {
-        crossHairVertical_->SetVisible(false);
-        crossHairHorizontal_->SetVisible(false);
-    }
-    return DrawingSurface::eventFilter(watched, event);
 }
 
 }  // namespace calorix

@@ -68,7 +68,7 @@ class ChartWindow : public DrawingSurface {
     QPushButton& ClearButton() const { return *clearButton_; }
     QPushButton& PlotButton() const { return *plotButton_; }
     QPushButton& ClearBoxesButton() const { return *clearBoxesButton_; }
-    QFrame& SidePanel() const { return *sidePanel_; }
+    SidePanel& PanelBox() const { return *sidePanel_; }
 
     // The items this window puts on the frame's menu bar while it is open:
     // Options, Help, About.
@@ -86,7 +86,6 @@ class ChartWindow : public DrawingSurface {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void CreateControls();
@@ -110,7 +109,7 @@ class ChartWindow : public DrawingSurface {
     // Whether the last press of Draw located a state (Locate describes only such a state).
     bool lastDrawLocated_ = false;
 
-    QFrame* sidePanel_ = nullptr;
+    SidePanel* sidePanel_ = nullptr;
     std::array<PropertyBox*, kPropertyCount> boxes_{};
     std::array<CaptionLabel*, kPropertyCount> boxLabels_{};
     std::array<CaptionLabel*, 6> axisLabels_{};

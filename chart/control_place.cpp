@@ -1,6 +1,7 @@
 #include "chart/control_place.h"
 
 #include <QFocusEvent>
+#include <QMouseEvent>
 #include <QWidget>
 #include <algorithm>
 
@@ -82,6 +83,25 @@ void PropertyBox::focusInEvent(QFocusEvent* event) {
     // QLineEdit selects everything when the focus comes by Tab.
     deselect();
     setCursorPosition(int(text().size()));
+}
+
+SidePanel::SidePanel(const QString& name, QWidget* parent) : QFrame(parent) {
+    setObjectName(name);
+    setMouseTracking(true);
+}
+
+// The panel's mouse events are its own: they do not reach the chart under it.
+void SidePanel::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    emit MouseMoved();
+}
+
+void SidePanel::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void SidePanel::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
 }
 
 }  // namespace calorix

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QString>
@@ -51,6 +52,22 @@ class PropertyBox : public QLineEdit {
 
   protected:
     void focusInEvent(QFocusEvent* event) override;
+};
+
+// The side panel of the chart window; it reports the mouse moving over it.
+class SidePanel : public QFrame {
+    Q_OBJECT
+
+  public:
+    SidePanel(const QString& name, QWidget* parent);
+
+  signals:
+    void MouseMoved();
+
+  protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
 }  // namespace calorix
