@@ -45,19 +45,34 @@ SignificantDigits RoundTo15Digits(double magnitude) {
 // "12", "373.15", ".0006": no sign, no "0" before the point.
 std::string DecimalForm(const SignificantDigits& d) {
     const auto count = static_cast<int>(d.digits.size());
-    if (d.exponent < 0)
-        return "." + std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + d.digits;
+    // Built by appending: GCC 12 warns falsely about overlapping copies in
+    // "." + std::string at -O3.
+    std::string text;
+    if (d.exponent < 0) {
+        text += '.';
+        text.append(static_cast<std::size_t>(-d.exponent - 1), '0');
+        text += d.digits;
+        return text;
+    }
     const int integerDigits = d.exponent + 1;
-    if (count <= integerDigits)
-        return d.digits + std::string(static_cast<std::size_t>(integerDigits - count), '0');
-    return d.digits.substr(0, static_cast<std::size_t>(integerDigits)) + "." +
-           d.digits.substr(static_cast<std::size_t>(integerDigits));
+    if (count <= integerDigits) {
+        text = d.digits;
+        text.append(static_cast<std::size_t>(integerDigits - count), '0');
+        return text;
+    }
+    text.assign(d.digits, 0, static_cast<std::size_t>(integerDigits));
+    text += '.';
+    text.append(d.digits, static_cast<std::size_t>(integerDigits));
+    return text;
 }
 
 // "1.5E+15", "2E-05", "4.94065645841247E-324": at least two exponent digits.
 std::string ExponentForm(const SignificantDigits& d) {
     std::string text(1, d.digits[0]);
-    if (d.digits.size() > 1) text += "." + d.digits.substr(1);
+    if (d.digits.size() > 1) {
+        text += '.';
+        text.append(d.digits, 1);
+    }
     text += d.exponent < 0 ? "E-" : "E+";
     const int magnitude = d.exponent < 0 ? -d.exponent : d.exponent;
     if (magnitude < 10) text += '0';

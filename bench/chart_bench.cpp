@@ -1,0 +1,99 @@
+// The chart window at work, offscreen: each single-property Draw with all its
+// refreshes, the same constructions computed by the core alone, and one
+// mouse move with its status-bar readout.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <memory>
+
+#include "app/frame_window.h"
+#include "chart/chart_window.h"
+#include "lines/single_property_lines.h"
+#include "surface/scripted_message_boxes.h"
+
+namespace calorix {
+namespace {
+
+struct Program {
+    Program() {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "chart_bench";
+        static char* argv[] = {name, nullptr};
+        app = std::make_unique<QApplication>(argc, argv);
+        frame = std::make_unique<FrameWindow>(messages);
+        frame->resize(1280, 800);
+        frame->show();
+        frame->OpenChartWindow();
+    }
+    ScriptedMessageBoxes messages;
+    std::unique_ptr<QApplication> app;
+    std::unique_ptr<FrameWindow> frame;
+};
+
+ChartWindow& Chart() {
+    static Program program;
+    return *program.frame->Chart();
+}
+
+const char* const kValues[kPropertyCount] = {"500", "1", "0.5", "3000", "7"};
+const char* const kNames[kPropertyCount] = {"Isotherm", "Isobar", "Isochore", "Isenthalp",
+                                            "Isentrope"};
+
+void BM_DrawThroughWindow(benchmark::State& state) {
+    ChartWindow& chart = Chart();
+    const int box = int(state.range(0));
+    state.SetLabel(kNames[box]);
+    for (auto _ : state) {
+        state.PauseTiming();
+        chart.Cls();
+        chart.ClearBoxesButton().click();
+        chart.InputBox(box).setText(QString::fromLatin1(kValues[box]));
+        state.ResumeTiming();
+        chart.DrawButton().click();
+    }
+}
+BENCHMARK(BM_DrawThroughWindow)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
+
+void BM_ConstructionInCore(benchmark::State& state) {
+    const int box = int(state.range(0));
+    state.SetLabel(kNames[box]);
+    const double value = std::stod(kValues[box]);
+    const std::string text = kValues[box];
+    CurrentPoint point;
+    for (auto _ : state) {
+        switch (box) {
+            case kT:
+                benchmark::DoNotOptimize(Isotherm(value, text));
+                break;
+            case kP:
+                benchmark::DoNotOptimize(Isobar(value, text, point));
+                break;
+            case kV:
+                benchmark::DoNotOptimize(Isochore(value, text));
+                break;
+            case kH:
+                benchmark::DoNotOptimize(Isenthalp(value, text));
+                break;
+            default:
+                benchmark::DoNotOptimize(Isentrope(value, text));
+                break;
+        }
+    }
+}
+BENCHMARK(BM_ConstructionInCore)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
+
+void BM_MouseMove(benchmark::State& state) {
+    ChartWindow& chart = Chart();
+    float x = 2000, y = 3000;
+    for (auto _ : state) {
+        x = x > 9000 ? 1000 : x + 7.5f;
+        y = y > 5200 ? 700 : y + 3.5f;
+        emit chart.MouseMove(x, y);
+    }
+}
+BENCHMARK(BM_MouseMove)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace calorix
