@@ -1,0 +1,139 @@
+// Clear, Clr boxes and the options of the chart window.
+#include <QAction>
+#include <QMdiSubWindow>
+
+#include "app/test_frame.h"
+
+namespace calorix {
+namespace {
+
+class ChartCommandsTest : public test::FrameTest {
+  protected:
+    void DrawSomething() {
+        Box(kT).setText("500");
+        Box(kP).setText("1");
+        Chart().LocateButton().click();
+        Box(kV).setText("0.3");
+    }
+};
+
+TEST_F(ChartCommandsTest, ClearAsksFirstAndNoChangesNothing) {
+    DrawSomething();
+    const size_t drawn = Chart().DisplayList().size();
+    const QString panel = Chart().Panel().Caption();
+    messages_.QueueAnswer(MessageBoxes::kNo);
+    Chart().ClearButton().click();
+    ASSERT_EQ(messages_.Calls().size(), 1u);
+    EXPECT_EQ(messages_.Calls()[0].prompt,
+              "This will clear all lines and points constructed on the diagram.\r\r"
+              "Do you want to continue?");
+    EXPECT_EQ(messages_.Calls()[0].buttons, 4);
+    EXPECT_EQ(messages_.Calls()[0].title, "");
+    EXPECT_EQ(Chart().DisplayList().size(), drawn);
+    EXPECT_EQ(Chart().Panel().Caption(), panel);
+    EXPECT_EQ(Box(kV).text(), "0.3");
+}
+
+TEST_F(ChartCommandsTest, ClearRedrawsTheEmptyChart) {
+    DrawSomething();
+    messages_.QueueAnswer(MessageBoxes::kYes);
+    Chart().ClearButton().click();
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(Box(i).text(), "") << i;
+    EXPECT_EQ(Chart().Panel().Caption(), "Location:");
+    EXPECT_EQ(Chart().ForeColor(), QColor(Qt::black));
+
+    // The dome first, then the black frame and ticks, then the two isobars.
+    const auto& list = Chart().DisplayList();
+    const auto boxes = Drawn<BoxPrimitive>();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].color, QColor(Qt::black));
+    int magenta = 0, black = 0, isobar = 0;
+    for (const LinePrimitive& line : Drawn<LinePrimitive>()) {
+        magenta += line.color == QBColor(5);
+        black += line.color == QColor(Qt::black);
+        isobar += line.color == QBColor(13);
+    }
+    EXPECT_EQ(magenta, 374 + 747);
+    EXPECT_EQ(black, 1 + 2 * 12 + 2 * 10) << "the origin dot and 44 ticks";
+    EXPECT_GT(isobar, 100);
+    EXPECT_TRUE(std::holds_alternative<LinePrimitive>(list.front()));
+    QStringList printed;
+    for (const TextPrimitive& text : Drawn<TextPrimitive>())
+        printed << text.text;
+    EXPECT_EQ(printed,
+              (QStringList{" 6", " 6", " 773.16", " 773.16", "P =  22 MPa", "P =  .00062 MPa"}));
+    EXPECT_TRUE(Drawn<CirclePrimitive>().size() == 1u) << "only the critical point";
+}
+
+TEST_F(ChartCommandsTest, ClearWithoutLabelsRedrawsTheIsobarsUnlabelled) {
+    Chart().findChild<QAction*>("mnuShowLabels")->trigger();
+    messages_.QueueAnswer(MessageBoxes::kYes);
+    Chart().ClearButton().click();
+    QStringList printed;
+    for (const TextPrimitive& text : Drawn<TextPrimitive>())
+        printed << text.text;
+    EXPECT_EQ(printed, (QStringList{" 6", " 6", " 773.16", " 773.16"}));
+    EXPECT_FALSE(Chart().findChild<QAction*>("mnuShowLabels")->isChecked()) << "Clear keeps it";
+}
+
+TEST_F(ChartCommandsTest, ClrBoxesEmptiesTheBoxesOnly) {
+    DrawSomething();
+    const size_t drawn = Chart().DisplayList().size();
+    const QString panel = Chart().Panel().Caption();
+    Chart().ClearBoxesButton().click();
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(Box(i).text(), "") << i;
+    EXPECT_EQ(Chart().DisplayList().size(), drawn);
+    EXPECT_EQ(Chart().Panel().Caption(), panel);
+}
+
+TEST_F(ChartCommandsTest, ShowMarkersHalvesOnlyTheLaterMarkers) {
+    Box(kT).setText("400");
+    Box(kS).setText("7");
+    Chart().DrawButton().click();
+    QAction* markers = Chart().findChild<QAction*>("mnuShowMarkers");
+    markers->trigger();
+    EXPECT_FALSE(markers->isChecked());
+    Box(kS).setText("8");
+    Chart().DrawButton().click();
+    const auto circles = Drawn<CirclePrimitive>();
+    ASSERT_EQ(circles.size(), 5u);  // the critical point, then two markers of two circles
+    EXPECT_EQ(circles[1].radius, 30);
+    EXPECT_EQ(circles[3].radius, 15);
+    markers->trigger();
+    EXPECT_TRUE(markers->isChecked());
+}
+
+TEST_F(ChartCommandsTest, PlotAboutAndHelpAskTheFrame) {
+    int plots = 0;
+    QObject::connect(frame_.get(), &FrameWindow::PlotRequested, [&plots] { ++plots; });
+    Chart().PlotButton().click();
+    EXPECT_EQ(plots, 1);
+}
+
+TEST_F(ChartCommandsTest, MouseUpDoesNothing) {
+    const size_t drawn = Chart().DisplayList().size();
+    const QString panel = Chart().Panel().Caption();
+    emit Chart().MouseUp(3000, 3000);
+    EXPECT_EQ(Chart().DisplayList().size(), drawn);
+    EXPECT_EQ(Chart().Panel().Caption(), panel);
+}
+
+TEST_F(ChartCommandsTest, EveryActivationRedrawsTheDomeInMagenta) {
+    Chart().SetForeColor(QBColor(12));
+    const size_t before = Chart().DisplayList().size();
+    // Another window takes the activation, then the chart window gets it back.
+    QMdiSubWindow* other = frame_->Area().addSubWindow(new QWidget);
+    other->show();
+    frame_->Area().setActiveSubWindow(other);
+    frame_->Area().setActiveSubWindow(frame_->Area().subWindowList().front());
+    int magenta = 0;
+    for (const LinePrimitive& line : Drawn<LinePrimitive>(before))
+        magenta += line.color == QBColor(5);
+    EXPECT_EQ(magenta, 374 + 747);
+    EXPECT_EQ(Chart().ForeColor(), QBColor(5));
+}
+
+}  // namespace
+}  // namespace calorix
