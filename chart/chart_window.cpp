@@ -36,12 +36,8 @@ ChartWindow::ChartWindow(ChartFrame& chartFrame, calorix::CurrentPoint& currentP
       messages_(messages) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Steam"));
-    // The design sizes assume a small dialog font; a condensed face keeps
-    // every caption inside its design width.
-    QFont font(QStringLiteral("Liberation Sans Narrow"));
-    font.setPointSizeF(8.25);
-    font.setStyleHint(QFont::SansSerif);
-    setFont(font);
+    // A condensed face keeps every caption inside its design width.
+    setFont(SmallDialogFont());
     SetGeometryTwips(*this, 0, 0, 11310, 6210);
     CreateControls();
     CreateMenus();

@@ -26,6 +26,13 @@ void Show(QWidget& control, const ControlPlace& place) {
 
 }  // namespace
 
+QFont SmallDialogFont() {
+    QFont font(QStringLiteral("Liberation Sans Narrow"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.25);
+    return font;
+}
+
 void SetPlace(QWidget& control, const ControlPlace& place) {
     control.setProperty("Left", place.left);
     control.setProperty("Top", place.top);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,10 @@ class QWidget;
 // (Left, Top, Width, Height, readable back exactly); on screen it stands at
 // the nearest whole pixels.
 namespace calorix {
+
+// The small condensed sans-serif that the design sizes of labels and panels
+// assume (about the classic 8.25 pt dialog font).
+QFont SmallDialogFont();
 
 struct ControlPlace {
     double left = 0;

@@ -194,6 +194,14 @@ TEST_F(LocateTest, TheReadoutFollowsThePointer) {
     const QPointF wet = At(4, 400);
     emit Chart().MouseMove(float(wet.x()), float(wet.y()));
     EXPECT_TRUE(StatusPanel(3).startsWith("x =  .")) << StatusPanel(3).toStdString();
+    // The texts fit their 1500-twip panels.
+    for (int i = 1; i <= 3; ++i) {
+        const QLabel* panel =
+            frame_->statusBar()->findChild<QLabel*>(QStringLiteral("Panel%1").arg(i));
+        EXPECT_LE(panel->fontMetrics().horizontalAdvance(panel->text()),
+                  panel->contentsRect().width())
+            << panel->text().toStdString();
+    }
 
     // On the edge: all three emptied, the point keeps full precision.
     emit Chart().MouseMove(558.75f, 3000.5f);
