@@ -1,0 +1,270 @@
+#include "series/series_dialog.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <cmath>
+
+#include "chart/chart_window.h"
+#include "chart/control_place.h"
+#include "lines/box_values.h"
+#include "readout/number_text.h"
+#include "series/series_values.h"
+#include "surface/message_boxes.h"
+#include "surface/twips.h"
+
+namespace calorix {
+namespace {
+
+// The client area at design time, in twips.
+constexpr double kClientWidth = 6330, kClientHeight = 3315;
+
+struct PropertyOptionDesign {
+    const char* caption;
+    ControlPlace place;
+    // The defaults written into From, To and Increment by a click.
+    const char* from;
+    const char* to;
+    const char* increment;
+};
+
+constexpr PropertyOptionDesign kPropertyOptions[kPropertyCount] = {
+    {"Temperature [273.16 to 1273.16 C]", {195, 330, 2800, 255}, "274", "1273", "100"},
+    {"Pressure [0.00062 to 22]", {195, 690, 2270, 255}, "0.00062", "22", "1"},
+    {"Specific volume [0.005 to 200]", {195, 1050, 2565, 255}, "0.005", "200", "10"},
+    {"Specific enthalpy [200 to 4600]", {195, 1410, 2595, 255}, "200", "4600", "400"},
+    {"Specific entropy [0 to 12]", {195, 1800, 2270, 255}, "0", "12", "1"},
+};
+
+constexpr ControlPlace kRangeBoxPlaces[4] = {
+    {1770, 360, 975, 345}, {1770, 840, 975, 345}, {1770, 1320, 975, 345}, {1770, 1800, 975, 345}};
+
+QString IndexedName(const char* name, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+QString TooManyLinesMessage() {
+    return QStringLiteral(
+               "This series would draw more than %1 lines.\r\r"
+               "Please choose a larger increment or fewer points.")
+        .arg(kMaxSeriesLines);
+}
+
+}  // namespace
+
+SeriesDialog::SeriesDialog(QWidget& frame, ChartWindow& chart, MessageBoxes& messages,
+                           std::optional<int>& seriesProperty)
+    : QDialog(&frame, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      chart_(&chart),
+      messages_(messages),
+      seriesProperty_(seriesProperty) {
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Plot constant property lines"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // The design sizes assume a small dialog font; a condensed face keeps
+    // every caption inside its design width.
+    QFont font(QStringLiteral("Liberation Sans Narrow"));
+    font.setPointSizeF(8.25);
+    font.setStyleHint(QFont::SansSerif);
+    setFont(font);
+    const double twipsPerPixel = TwipsPerPixel(*this);
+    setFixedSize(TwipsToPixels(kClientWidth, twipsPerPixel),
+                 TwipsToPixels(kClientHeight, twipsPerPixel));
+    CreateControls();
+    // Without a chart window there is nothing to plot on.
+    connect(&chart, &QObject::destroyed, this, &QWidget::close);
+    Form_Load(frame);
+}
+
+SeriesDialog* SeriesDialog::Open(QPointer<SeriesDialog>& dialog, QWidget& frame, ChartWindow& chart,
+                                 MessageBoxes& messages, std::optional<int>& seriesProperty) {
+    if (dialog) {
+        // Already open, modeless since an OK: to the front, as it is. (While
+        // a series runs it is hidden and stays so until the series ends.)
+        if (dialog->isVisible()) {
+            dialog->raise();
+            dialog->activateWindow();
+        }
+        return dialog;
+    }
+    dialog = new SeriesDialog(frame, chart, messages, seriesProperty);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->show();
+    dialog->activateWindow();
+    return dialog;
+}
+
+void SeriesDialog::CreateControls() {
+    propertyFrame_ = new QGroupBox(QStringLiteral("Property"), this);
+    propertyFrame_->setObjectName(QStringLiteral("Frame1"));
+    SetPlace(*propertyFrame_, {150, 180, 3045, 2265});
+    propertyGroup_ = new QButtonGroup(this);
+    propertyGroup_->setExclusive(true);
+    for (int i = 0; i < kPropertyCount; ++i) {
+        auto* option =
+            new QRadioButton(QString::fromLatin1(kPropertyOptions[i].caption), propertyFrame_);
+        option->setObjectName(IndexedName("Option1", i));
+        SetPlace(*option, kPropertyOptions[i].place);
+        propertyGroup_->addButton(option, i);
+        propertyOptions_[size_t(i)] = option;
+        connect(option, &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
+    }
+
+    rangeFrame_ = new QGroupBox(QStringLiteral("Plot range"), this);
+    rangeFrame_->setObjectName(QStringLiteral("Frame2"));
+    SetPlace(*rangeFrame_, {3240, 180, 2925, 2265});
+    rangeLabels_[0] =
+        new CaptionLabel(QStringLiteral("Label1(0)"), QStringLiteral("From"), rangeFrame_);
+    SetPlace(*rangeLabels_[0], {1200, 480, 345, 195});
+    rangeLabels_[1] =
+        new CaptionLabel(QStringLiteral("Label1(1)"), QStringLiteral("To"), rangeFrame_);
+    SetPlace(*rangeLabels_[1], {1200, 960, 195, 195});
+
+    stepGroup_ = new QButtonGroup(this);
+    stepGroup_->setExclusive(true);
+    const char* const stepCaptions[2] = {"Increment", "Number of points"};
+    const ControlPlace stepPlaces[2] = {{150, 1410, 1485, 315}, {150, 1830, 1515, 285}};
+    // In tab order: From, To, then each way of stepping beside its box.
+    for (int i = 0; i < 4; ++i) {
+        if (i >= 2) {
+            const int k = i - 2;
+            auto* option = new QRadioButton(QString::fromLatin1(stepCaptions[k]), rangeFrame_);
+            option->setObjectName(IndexedName("Option2", k));
+            SetPlace(*option, stepPlaces[k]);
+            stepGroup_->addButton(option, k);
+            stepOptions_[size_t(k)] = option;
+            connect(option, &QRadioButton::clicked, this, [this, k] { Option2_Click(k); });
+        }
+        auto* box = new QLineEdit(rangeFrame_);
+        box->setObjectName(IndexedName("Text1", i));
+        SetPlace(*box, kRangeBoxPlaces[i]);
+        rangeBoxes_[size_t(i)] = box;
+    }
+    // The design state: "Number of points" selected, 25 points.
+    stepOptions_[1]->setChecked(true);
+    rangeBoxes_[3]->setText(QStringLiteral("25"));
+
+    auto button = [this](const QString& name, const char* caption, ControlPlace place) {
+        auto* b = new QPushButton(QString::fromLatin1(caption), this);
+        b->setObjectName(name);
+        SetPlace(*b, place);
+        return b;
+    };
+    closeButton_ = button(IndexedName("Command1", 0), "Close", {720, 2700, 1215, 400});
+    clearButton_ = button(IndexedName("Command1", 1), "Clear", {2490, 2700, 1215, 400});
+    okButton_ = button(QStringLiteral("Command2"), "OK", {4230, 2700, 1185, 400});
+    okButton_->setDefault(true);
+    connect(closeButton_, &QPushButton::clicked, this, [this] { Command1_Click(0); });
+    connect(clearButton_, &QPushButton::clicked, this, [this] { Command1_Click(1); });
+    connect(okButton_, &QPushButton::clicked, this, &SeriesDialog::Command2_Click);
+}
+
+void SeriesDialog::Form_Load(QWidget& frame) {
+    // 500 twips above the middle of the frame window, wherever the frame
+    // stands on the screen; both windows are measured outside their borders.
+    // The dialog's borders do not exist before it is shown: they are taken
+    // to be as wide as the frame window's.
+    const double twipsPerPixel = TwipsPerPixel(frame);
+    const auto twips = [twipsPerPixel](int pixels) { return PixelsToTwips(pixels, twipsPerPixel); };
+    const QRect frameOuter = frame.frameGeometry();
+    const QSize borders = frameOuter.size() - frame.geometry().size();
+    const QSize outer = size() + borders;
+    const double left =
+        twips(frameOuter.x()) + (twips(frameOuter.width()) - twips(outer.width())) / 2;
+    const double top =
+        twips(frameOuter.y()) + (twips(frameOuter.height()) - twips(outer.height())) / 2 - 500;
+    setProperty("Left", left);
+    setProperty("Top", top);
+    move(TwipsToPixels(left, twipsPerPixel), TwipsToPixels(top, twipsPerPixel));
+
+    propertyOptions_[kT]->click();
+    stepOptions_[1]->click();
+}
+
+void SeriesDialog::Option1_Click(int index) {
+    const PropertyOptionDesign& option = kPropertyOptions[index];
+    rangeBoxes_[0]->setText(QString::fromLatin1(option.from));
+    rangeBoxes_[1]->setText(QString::fromLatin1(option.to));
+    rangeBoxes_[2]->setText(QString::fromLatin1(option.increment));
+    const double from = BoxValue(option.from);
+    const double to = BoxValue(option.to);
+    const double increment = BoxValue(option.increment);
+    const double count = std::floor(std::fabs((to - from) / increment));
+    rangeBoxes_[3]->setText(QString::fromStdString(GeneralText(count)));
+    seriesProperty_ = index;
+}
+
+void SeriesDialog::Option2_Click(int index) {
+    const bool byIncrement = index == 0;
+    rangeBoxes_[2]->setEnabled(byIncrement);
+    rangeBoxes_[3]->setEnabled(!byIncrement);
+}
+
+void SeriesDialog::Command1_Click(int index) {
+    if (index == 1) {
+        // Clear asks first; the dialog stays open whatever the answer.
+        if (chart_) chart_->ClearButton().click();
+        return;
+    }
+    seriesProperty_.reset();
+    close();
+}
+
+void SeriesDialog::Command2_Click() {
+    hide();
+    PlotSeries();
+    // A dialog whose chart window went away meanwhile has closed itself.
+    if (chart_) ShowAgain();
+}
+
+void SeriesDialog::PlotSeries() {
+    const auto value = [this](int i) {
+        return BoxValue(rangeBoxes_[size_t(i)]->text().toStdString());
+    };
+    const double from = value(0);
+    const double to = value(1);
+    const std::optional<double> step =
+        SeriesStep(from, to, value(2), value(3), stepOptions_[1]->isChecked());
+    if (!chart_) return;
+    for (int i = 0; i < kPropertyCount; ++i)
+        chart_->InputBox(i).setText(QString());
+
+    // A zero step would repeat From for ever and a count of 0 has no step:
+    // nothing is drawn. A series too long to wait for is refused with a word.
+    const SeriesValues series = Series(from, to, step);
+    if (series.outcome == SeriesOutcome::kTooMany) {
+        messages_.MsgBox(TooManyLinesMessage());
+        return;
+    }
+    if (!seriesProperty_ || *seriesProperty_ < 0 || *seriesProperty_ >= kPropertyCount) return;
+    const int property = *seriesProperty_;
+    for (const double v : series.values) {
+        if (!chart_) return;
+        chart_->InputBox(property).setText(QString::fromStdString(GeneralText(v)));
+        chart_->LocateButton().click();
+    }
+}
+
+void SeriesDialog::ShowAgain() {
+    const QPoint at = pos();
+    setParent(nullptr, windowFlags());
+    setWindowModality(Qt::NonModal);
+    move(at);
+    show();
+    activateWindow();
+}
+
+void SeriesDialog::keyPressEvent(QKeyEvent* event) {
+    // Esc presses the cancel button, Clear, rather than closing the dialog.
+    if (event->matches(QKeySequence::Cancel)) {
+        clearButton_->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace calorix

@@ -1,0 +1,45 @@
+#include "series/series_values.h"
+
+#include <cmath>
+
+namespace calorix {
+
+std::optional<double> SeriesStep(double from, double to, double increment, double count,
+                                 bool byCount) {
+    if (!byCount) return increment;
+    if (count == 0) return std::nullopt;
+    return (to - from) / count;
+}
+
+SeriesValues Series(double from, double to, std::optional<double> step, int maxLines) {
+    SeriesValues series;
+    if (!step || *step == 0 || std::isnan(*step)) {
+        series.outcome = SeriesOutcome::kNoStep;
+        return series;
+    }
+    const double by = *step;
+    // Refused up front when the steps between From and To are too many to
+    // draw; a range that is not a number (From and To both infinite) is left
+    // to the running value, which stops changing at once.
+    const double steps = (to - from) / by;
+    if (steps >= maxLines) {
+        series.outcome = SeriesOutcome::kTooMany;
+        return series;
+    }
+    double v = from;
+    while (by >= 0 ? v <= to : v >= to) {
+        // Rounding in the running value can add a pass or two.
+        if (series.values.size() >= size_t(maxLines)) {
+            series.outcome = SeriesOutcome::kTooMany;
+            series.values.clear();
+            return series;
+        }
+        series.values.push_back(v);
+        const double next = v + by;
+        if (next == v) break;
+        v = next;
+    }
+    return series;
+}
+
+}  // namespace calorix
