@@ -16,6 +16,14 @@ constexpr double kPressureStep = 0.5;            // MPa along an isenthalp
 
 }  // namespace
 
+void DomeSegment(Plan& plan, double Ts) {
+    const double sf = SatLiquidEntropy(Ts);
+    const double sg = SatVaporEntropy(Ts);
+    plan.MoveTo(sf, Ts);
+    for (double s = sf; s <= sg; s += kDomeStep)
+        plan.LineTo(s, Ts);
+}
+
 Plan Isotherm(double T, const std::string& tText) {
     Plan plan;
     plan.Color(kIsothermColor);

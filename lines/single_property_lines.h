@@ -25,6 +25,10 @@ Plan Isotherm(double T, const std::string& tText);
 // top end: "s = 7 kJ/kg".
 Plan Isentrope(double s, const std::string& sText);
 
+// The isobar's segment across the dome at the saturation temperature Ts: a
+// move to sf, then lines every 0.05 kJ/kg-K while not beyond sg.
+void DomeSegment(Plan& plan, double Ts);
+
 // Across the dome at the saturation temperature in steps of 0.05 kJ/kg-K,
 // then through the superheated region from 1.1 sg in steps of 0.2 until
 // s = 12 or the first point above 1273.16 K. Stores the saturation

@@ -17,15 +17,6 @@ constexpr BoxPair kPairOrder[] = {BoxPair::kTP, BoxPair::kTh, BoxPair::kTv, BoxP
 // Enthalpy from which a (T, h) state is looked for in the superheated region.
 constexpr double kSuperheatedEnthalpy = 2850;
 
-// The segment of an isobar across the dome at the saturation temperature Ts.
-void DomeSegment(Plan& plan, double Ts) {
-    const double sf = SatLiquidEntropy(Ts);
-    const double sg = SatVaporEntropy(Ts);
-    plan.MoveTo(sf, Ts);
-    for (double s = sf; s <= sg; s += 0.05)
-        plan.LineTo(s, Ts);
-}
-
 // Marks and labels a located state and makes it the current point.
 void MarkState(Location& location, CurrentPoint& point, double s, double T,
                const std::string& label) {
