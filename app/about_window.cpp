@@ -75,7 +75,13 @@ AboutWindow::AboutWindow(QWidget* owner) : QDialog(owner) {
 
 void AboutWindow::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow()) close();
+    if (event->type() != QEvent::ActivationChange) return;
+    // It can only lose the focus it once had.
+    if (isActiveWindow()) {
+        hadFocus_ = true;
+    } else if (hadFocus_ && isVisible()) {
+        close();
+    }
 }
 
 }  // namespace calorix

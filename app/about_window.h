@@ -14,6 +14,9 @@ class AboutWindow : public QDialog {
 
   protected:
     void changeEvent(QEvent* event) override;
+
+  private:
+    bool hadFocus_ = false;
 };
 
 }  // namespace calorix

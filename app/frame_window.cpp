@@ -9,8 +9,13 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
+#include <QCoreApplication>
+
 #include "app/about_window.h"
+#include "app/tips_window.h"
 #include "chart/chart_window.h"
+#include "chart/control_place.h"
+#include "series/series_dialog.h"
 #include "surface/twips.h"
 
 namespace calorix {
@@ -21,8 +26,13 @@ constexpr double kStatusPanelWidth = 1500;
 
 }  // namespace
 
-FrameWindow::FrameWindow(MessageBoxes& messages, QWidget* parent)
-    : QMainWindow(parent), messages_(messages) {
+QString FrameWindow::DefaultTipsPath() {
+    // The separator is always added.
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/tips.rtf");
+}
+
+FrameWindow::FrameWindow(MessageBoxes& messages, QString tipsPath, QWidget* parent)
+    : QMainWindow(parent), messages_(messages), tipsPath_(std::move(tipsPath)) {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("Calorix"));
     area_ = new QMdiArea(this);
@@ -32,10 +42,30 @@ FrameWindow::FrameWindow(MessageBoxes& messages, QWidget* parent)
     CreateMenus();
     CreateStatusBar();
     connect(area_, &QMdiArea::subWindowActivated, this, &FrameWindow::OnSubWindowActivated);
+    // Plot... opens the line-series dialog, modal over the frame.
+    connect(this, &FrameWindow::PlotRequested, this, [this] {
+        if (ChartWindow* chart = Chart()) {
+            SeriesDialog::Open(seriesDialog_, *this, *chart, messages_, seriesProperty_);
+        }
+    });
     SetGeometryTwips(*this, 0, 0, 11175, 6225 + 700);
 }
 
-FrameWindow::~FrameWindow() = default;
+FrameWindow::~FrameWindow() {
+    // Nothing may reach the half-destroyed frame, and the series dialog, which
+    // has no owner after its first OK, goes before the values it refers to.
+    disconnect(area_, nullptr, this, nullptr);
+    delete seriesDialog_.data();
+}
+
+SeriesDialog* FrameWindow::Series() const {
+    return seriesDialog_;
+}
+
+TipsWindow& FrameWindow::Tips() {
+    if (!tips_) tips_ = std::make_unique<TipsWindow>(tipsPath_);
+    return *tips_;
+}
 
 void FrameWindow::CreateMenus() {
     fileMenu_ = new QMenu(QStringLiteral("&File"), this);
@@ -66,13 +96,16 @@ void FrameWindow::CreateMenus() {
     connect(steamItem_, &QAction::triggered, this, &FrameWindow::OpenChartWindow);
     connect(quit, &QAction::triggered, this, &FrameWindow::EndRequested);
     connect(about, &QAction::triggered, this, [this] { ShowAbout(true); });
-    connect(tips, &QAction::triggered, this, &FrameWindow::TipsRequested);
+    connect(tips, &QAction::triggered, this, [this] { Tips().ShowFromTipsMenu(); });
     ShowMenusOf(nullptr);
 }
 
 void FrameWindow::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
+    // The panels are 1500 twips wide: the readout needs the small condensed
+    // face of the chart window to fit ("s =  4.866 kJ/kg-K").
+    bar->setFont(SmallDialogFont());
     bar->setSizeGripEnabled(false);
     for (size_t i = 0; i < statusPanels_.size(); ++i) {
         auto* panel = new QLabel(bar);
@@ -137,7 +170,7 @@ void FrameWindow::OpenChartWindow() {
     connect(chart, &ChartWindow::CloseRequested, this, &FrameWindow::CloseChartWindow);
     connect(chart, &ChartWindow::QuitRequested, this, &FrameWindow::EndRequested);
     connect(chart, &ChartWindow::AboutRequested, this, [this] { ShowAbout(false); });
-    connect(chart, &ChartWindow::HelpRequested, this, &FrameWindow::HelpRequested);
+    connect(chart, &ChartWindow::HelpRequested, this, [this] { Tips().ShowFromHelpMenu(); });
     connect(chart, &ChartWindow::PlotRequested, this, &FrameWindow::PlotRequested);
     connect(chart, &ChartWindow::ReadoutChanged, this,
             [this](const QString& t, const QString& s, const QString& x) {

@@ -2,7 +2,10 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QString>
 #include <array>
+#include <memory>
+#include <optional>
 
 #include "chart/chart_frame.h"
 #include "lines/current_point.h"
@@ -17,6 +20,8 @@ namespace calorix {
 
 class ChartWindow;
 class MessageBoxes;
+class SeriesDialog;
+class TipsWindow;
 
 // The frame window: the menu bar, the status bar and the area that holds the
 // chart window. It owns the chart frame and the current point, which outlive
@@ -25,8 +30,12 @@ class FrameWindow : public QMainWindow {
     Q_OBJECT
 
   public:
-    explicit FrameWindow(MessageBoxes& messages, QWidget* parent = nullptr);
+    // tipsPath: the tips file; by default "tips.rtf" in the program's directory.
+    explicit FrameWindow(MessageBoxes& messages, QString tipsPath = DefaultTipsPath(),
+                         QWidget* parent = nullptr);
     ~FrameWindow() override;
+
+    static QString DefaultTipsPath();
 
     // Opens the chart window, laid out for the current client area, with its
     // frame, ticks, reference isobars and dome. Does nothing while one is open.
@@ -38,6 +47,10 @@ class FrameWindow : public QMainWindow {
     CurrentPoint& Point() { return currentPoint_; }
     QMdiArea& Area() const { return *area_; }
     QAction& SteamItem() const { return *steamItem_; }
+    // The open line-series dialog, or nothing.
+    SeriesDialog* Series() const;
+    // The Tips window, loaded at its first use and kept until the end.
+    TipsWindow& Tips();
 
     // The client area's size in twips, without menu bar and status bar.
     double ClientScaleWidth() const;
@@ -46,10 +59,7 @@ class FrameWindow : public QMainWindow {
   signals:
     // Quit from either menu, or the frame closed: the program ends.
     void EndRequested();
-    // Tips... from the frame's Info menu, and Help from the chart window.
-    void TipsRequested();
-    void HelpRequested();
-    // Plot... of the chart window.
+    // Plot... of the chart window (the frame opens the line-series dialog).
     void PlotRequested();
 
   protected:
@@ -67,6 +77,11 @@ class FrameWindow : public QMainWindow {
     void ShowAbout(bool modal);
 
     MessageBoxes& messages_;
+    QString tipsPath_;
+    std::unique_ptr<TipsWindow> tips_;
+    // The property chosen in the line-series dialog; empty after its Close.
+    std::optional<int> seriesProperty_;
+    QPointer<SeriesDialog> seriesDialog_;
     ChartFrame chartFrame_;
     CurrentPoint currentPoint_;
 

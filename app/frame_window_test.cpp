@@ -2,9 +2,12 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPointer>
 #include <QStatusBar>
+#include <QTimer>
 
 #include "app/test_frame.h"
+#include "series/series_dialog.h"
 #include "steam/saturated_properties.h"
 
 namespace calorix {
@@ -248,6 +251,57 @@ TEST_F(FrameTest, QuitFromEitherMenuAndClosingTheFrameEndTheProgram) {
     EXPECT_EQ(ends, 2);
     frame_->close();
     EXPECT_EQ(ends, 3);
+}
+
+TEST_F(FrameTest, PlotOpensTheSeriesDialogModalOverTheFrame) {
+    Chart().PlotButton().click();
+    SeriesDialog* dialog = frame_->Series();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->objectName(), "Form3");
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->windowModality(), Qt::ApplicationModal);
+    // OK plots the default series of isotherms through the chart's boxes.
+    const size_t before = Chart().DisplayList().size();
+    dialog->OkButton().click();
+    int labels = 0;
+    for (const TextPrimitive& text : Drawn<TextPrimitive>(before))
+        labels += text.color == QBColor(12);
+    EXPECT_EQ(labels, 10);
+    EXPECT_EQ(Box(kT).text(), "1273");
+}
+
+QWidget* OpenAboutWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == "frmSplash" && window->isVisible()) return window;
+    }
+    return nullptr;
+}
+
+TEST_F(FrameTest, AboutFromTheChartIsModelessAndClosesWhenItLosesTheFocus) {
+    Chart().findChild<QAction*>("mnuAbout")->trigger();
+    QPointer<QWidget> about = OpenAboutWindow();
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(about->findChild<QLabel*>("Label1")->text(), "Calorix");
+    about->activateWindow();
+    QApplication::processEvents();
+    frame_->activateWindow();
+    QApplication::processEvents();
+    EXPECT_TRUE(about.isNull() || !about->isVisible());
+}
+
+TEST_F(FrameTest, AboutFromTheFrameIsModal) {
+    Chart().findChild<QAction*>("mnuClose")->trigger();
+    QString modal;
+    QTimer::singleShot(0, [&modal] {
+        QWidget* window = QApplication::activeModalWidget();
+        if (window) {
+            modal = window->objectName();
+            window->close();
+        }
+    });
+    frame_->findChild<QMenu*>("mnuInfo")->findChild<QAction*>("mnuAbout")->trigger();
+    EXPECT_EQ(modal, "frmSplash");
 }
 
 }  // namespace

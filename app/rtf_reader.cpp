@@ -20,6 +20,7 @@
 #include <limits>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace calorix {
@@ -33,6 +34,19 @@ constexpr qsizetype kMaxFontNameLength = 256;
 constexpr int kMaxParameterDigits = 10;
 constexpr int kMaxHalfPoints = 3276;  // 1638 pt, the largest size word processors offer
 constexpr int kMaxUnicodeSkip = 255;
+// Longer paragraphs are broken: laying out one huge paragraph takes far more
+// than linear time, and no readable text needs one.
+constexpr qsizetype kMaxParagraphLength = 4096;
+// Distinct (font, size) pairs; text asking for more takes the base font.
+// Each pair costs the text layout a font of its own.
+constexpr qsizetype kMaxFaces = 64;
+// Qt's text layout stops terminating once a document grows past 2^23 pixels
+// in height, so the text is cut short before it could: every character and
+// every paragraph is counted as a whole line of its font size, two em high
+// at 192 dots per inch, which no screen line exceeds.
+constexpr double kMaxLayoutHeight = 8'000'000.0;   // pixels, below 2^23
+constexpr double kLineHeightPerPoint = 2.0 * 192.0 / 72.0;  // pixels per point
+constexpr double kMinLineHeight = 16.0;           // pixels, for tiny fonts
 constexpr std::size_t kMaxControlWordLength = 32;
 
 // Windows-1252 characters 0x80..0x9F; 0 marks the five unassigned codes.
@@ -286,10 +300,15 @@ struct FontEntry {
 };
 
 // Names of common fixed-pitch families, for font tables that do not mark
-// their pitch.
+// their pitch: "Courier New", "Consolas", "Lucida Console", "DejaVu Sans
+// Mono" are; "Monotype Corsiva" is not.
 bool LooksFixedPitch(const QString& name) {
-    for (const char* part : {"courier", "mono", "consol", "fixed", "terminal", "typewriter"}) {
+    for (const char* part : {"courier", "consolas", "console", "fixedsys"}) {
         if (name.contains(QLatin1String(part), Qt::CaseInsensitive)) return true;
+    }
+    const QStringList words = name.toLower().split(u' ', Qt::SkipEmptyParts);
+    for (const char* word : {"mono", "monospace", "monospaced", "fixed", "terminal"}) {
+        if (words.contains(QLatin1String(word))) return true;
     }
     return false;
 }
@@ -300,6 +319,10 @@ class RtfParser {
         : data_(rtf.constData()), size_(rtf.size()), cursor_(&document), baseFont_(baseFont) {
         baseFamilies_ = baseFont.families();
         if (baseFamilies_.isEmpty()) baseFamilies_ = QStringList{baseFont.family()};
+        basePoints_ = baseFont.pointSizeF() > 0   ? baseFont.pointSizeF()
+                      : baseFont.pixelSize() > 0 ? baseFont.pixelSize() * 0.75
+                                                 : 12.0;
+        basePoints_ = std::min(basePoints_, kMaxHalfPoints / 2.0);
         stack_.reserve(kMaxGroupDepth);
         stack_.push_back(GroupState{});
         // Start at the opening brace; blanks before it are not text.
@@ -309,7 +332,7 @@ class RtfParser {
 
     void Run() {
         cursor_.beginEditBlock();
-        while (pos_ < size_) {
+        while (pos_ < size_ && !full_) {
             const char c = data_[pos_++];
             switch (c) {
                 case '{':
@@ -332,11 +355,13 @@ class RtfParser {
                     break;
             }
         }
-        // Groups left open at the end are closed here, which only matters
-        // for the text not yet inserted.
-        FlushLoneSurrogate();
-        FlushRun();
-        ApplyAlignment();
+        // Groups left open at the end are closed here.
+        if (stack_.size() > 1) {
+            FinishParagraph();
+        } else {
+            FlushLoneSurrogate();
+            FlushRun();
+        }
         cursor_.endEditBlock();
     }
 
@@ -364,6 +389,9 @@ class RtfParser {
         }
         if (stack_.size() <= 1) return;  // a closing brace without its opening one
         if (State().destination == Destination::kFontTable) CommitFont();
+        // The document's paragraph formatting at its closing brace applies
+        // to its last paragraph.
+        if (stack_.size() == 2) FinishParagraph();
         stack_.pop_back();
     }
 
@@ -527,11 +555,11 @@ class RtfParser {
                 }
                 break;
             case Word::kFont:
-                if (!hasParameter) break;
+                if (!hasParameter || parameter < 0) break;
                 if (destination == Destination::kFontTable) {
                     StartFont(parameter);
                 } else {
-                    character.font = std::max(parameter, 0);
+                    character.font = parameter;
                 }
                 break;
             case Word::kDefaultFont:
@@ -679,6 +707,15 @@ class RtfParser {
     // the state changes, a paragraph ends or the input ends.
     void AppendToRun(char16_t ch) {
         const CharacterState& current = State().character;
+        if (!QChar::isLowSurrogate(ch)) {  // the pair's high half paid for it
+            if (paragraphLength_ >= kMaxParagraphLength) {
+                FlushRun();
+                ApplyAlignment();
+                StartParagraph();
+            }
+            if (!SpendLine(current)) return;
+        }
+        ++paragraphLength_;
         if (!run_.isEmpty() && !(runState_ == current)) FlushRun();
         if (run_.isEmpty()) runState_ = current;
         run_.append(QChar(ch));
@@ -690,11 +727,33 @@ class RtfParser {
         run_.clear();
     }
 
-    void EndParagraph() {
+    // Inserts the text of the current paragraph and gives it the paragraph
+    // formatting in force.
+    void FinishParagraph() {
         FlushLoneSurrogate();
         FlushRun();
         ApplyAlignment();
+    }
+
+    void EndParagraph() {
+        FinishParagraph();
+        StartParagraph();
+    }
+
+    void StartParagraph() {
+        if (!SpendLine(State().character)) return;
         cursor_.insertBlock(cursor_.blockFormat(), CharFormat(State().character));
+        paragraphLength_ = 0;
+    }
+
+    // Takes one line of text in `state` from the height budget; false, and
+    // the end of reading, when the budget is spent.
+    bool SpendLine(const CharacterState& state) {
+        const double points = std::max(state.halfPoints / 2.0, basePoints_);
+        heightLeft_ -= std::max(points * kLineHeightPerPoint, kMinLineHeight);
+        if (heightLeft_ >= 0) return true;
+        full_ = true;
+        return false;
     }
 
     // Paragraph formatting in force at the end of a paragraph applies to it.
@@ -708,8 +767,22 @@ class RtfParser {
     QTextCharFormat CharFormat(const CharacterState& state) {
         if (haveLastFormat_ && state == lastState_) return lastFormat_;
         QTextCharFormat format;
-        FontEntry* font = FindFont(state.font);
-        if (font == nullptr) font = FindFont(defaultFont_);
+        int fontNumber = state.font;
+        FontEntry* font = FindFont(fontNumber);
+        if (font == nullptr) {
+            fontNumber = defaultFont_;
+            font = FindFont(fontNumber);
+        }
+        int halfPoints = state.halfPoints;
+        const FaceKey face{font != nullptr ? fontNumber : -1, halfPoints};
+        if (std::find(faces_.begin(), faces_.end(), face) == faces_.end()) {
+            if (static_cast<qsizetype>(faces_.size()) < kMaxFaces) {
+                faces_.push_back(face);
+            } else {
+                font = nullptr;
+                halfPoints = 0;
+            }
+        }
         if (font != nullptr) {
             format.setFontFamilies(Families(*font));
             format.setFontStyleHint(font->hint);
@@ -719,8 +792,7 @@ class RtfParser {
             format.setFontStyleHint(baseFont_.styleHint());
             format.setFontFixedPitch(baseFont_.fixedPitch());
         }
-        const double points =
-            state.halfPoints > 0 ? state.halfPoints / 2.0 : baseFont_.pointSizeF();
+        const double points = halfPoints > 0 ? halfPoints / 2.0 : baseFont_.pointSizeF();
         if (points > 0) format.setFontPointSize(points);
         format.setFontWeight(state.bold ? QFont::Bold : QFont::Normal);
         format.setFontItalic(state.italic);
@@ -829,12 +901,19 @@ class RtfParser {
 
     QString run_;
     CharacterState runState_;
+    qsizetype paragraphLength_ = 0;  // characters in the current paragraph
+    double basePoints_ = 0;          // the base font's size for the height budget
+    double heightLeft_ = kMaxLayoutHeight;
+    bool full_ = false;  // the height budget is spent: reading has ended
 
     QHash<int, FontEntry> fonts_;
     int defaultFont_ = -1;
     FontBuilder font_;
     std::vector<QColor> colors_;
     ColorBuilder color_;
+
+    using FaceKey = std::pair<int, int>;  // font number (-1 base), half-points (0 base)
+    std::vector<FaceKey> faces_;
 
     bool haveLastFormat_ = false;
     CharacterState lastState_;

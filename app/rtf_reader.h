@@ -15,7 +15,11 @@
 // The reader takes any bytes: a truncated file, unbalanced braces, huge
 // numbers, deep nesting or binary junk give a document (possibly empty), never
 // a crash, a hang or unbounded memory. It runs in time linear in the input and
-// does not recurse.
+// does not recurse. What it reads must also lay out in reasonable time, so:
+// groups nested deeper than 256 show nothing; paragraphs are broken after 4096
+// characters; text asking for more than 64 distinct (font, size) pairs takes
+// the base font; and the document is cut short before it could grow too tall
+// for Qt's text layout (about 150,000 lines of 10-point text).
 
 #include <QtGlobal>
 

@@ -5,17 +5,20 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QRadioButton>
 #include <memory>
 
 #include "app/frame_window.h"
 #include "chart/chart_window.h"
 #include "lines/single_property_lines.h"
+#include "series/series_dialog.h"
 #include "surface/scripted_message_boxes.h"
 
 namespace calorix {
 namespace {
 
 struct Program {
+    std::optional<int> seriesProperty;
     Program() {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
@@ -32,9 +35,13 @@ struct Program {
     std::unique_ptr<FrameWindow> frame;
 };
 
-ChartWindow& Chart() {
+Program& TheProgram() {
     static Program program;
-    return *program.frame->Chart();
+    return program;
+}
+
+ChartWindow& Chart() {
+    return *TheProgram().frame->Chart();
 }
 
 const char* const kValues[kPropertyCount] = {"500", "1", "0.5", "3000", "7"};
@@ -94,6 +101,25 @@ void BM_MouseMove(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_MouseMove)->Unit(benchmark::kMicrosecond);
+
+// The longest default series: 19 isochores by the series dialog's OK.
+void BM_SeriesOfIsochores(benchmark::State& state) {
+    Program& program = TheProgram();
+    ChartWindow& chart = Chart();
+    for (auto _ : state) {
+        state.PauseTiming();
+        chart.Cls();
+        auto* dialog =
+            new SeriesDialog(*program.frame, chart, program.messages, program.seriesProperty);
+        dialog->PropertyOption(kV).click();
+        state.ResumeTiming();
+        dialog->OkButton().click();
+        state.PauseTiming();
+        delete dialog;
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SeriesOfIsochores)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace calorix

@@ -1,0 +1,128 @@
+// The Tips window from the frame's Tips... and the chart window's Help.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <functional>
+
+#include "app/frame_window.h"
+#include "app/tips_window.h"
+#include "chart/chart_window.h"
+#include "surface/scripted_message_boxes.h"
+
+namespace calorix {
+namespace {
+
+class TipsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        path_ = dir_.filePath("tips.rtf");
+        frame_ = std::make_unique<FrameWindow>(messages_, path_);
+        frame_->show();
+        frame_->OpenChartWindow();
+    }
+
+    void WriteTips(const QByteArray& rtf) {
+        QFile file(path_);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(rtf);
+    }
+
+    // Chooses Tips... of the frame's Info menu; `whileOpen` runs while the
+    // modal window is up, and the window is then closed with its button.
+    void ChooseTipsMenu(const std::function<void()>& whileOpen) {
+        bool ran = false;
+        QTimer::singleShot(0, [&] {
+            ran = true;
+            whileOpen();
+            frame_->Tips().CloseButton().click();
+        });
+        frame_->findChild<QAction*>("mnuTips")->trigger();
+        EXPECT_TRUE(ran) << "the window was shown modal";
+    }
+
+    void ChooseHelp() { frame_->Chart()->findChild<QAction*>("mnuForm1Tips")->trigger(); }
+
+    QString Shown() { return frame_->Tips().Text().toPlainText(); }
+
+    QTemporaryDir dir_;
+    QString path_;
+    ScriptedMessageBoxes messages_;
+    std::unique_ptr<FrameWindow> frame_;
+};
+
+TEST_F(TipsTest, TipsMenuShowsTheFileModalAndReadsItAgainEachTime) {
+    WriteTips("{\\rtf1 First tip.}");
+    ChooseTipsMenu([this] {
+        EXPECT_EQ(QApplication::activeModalWidget(), &frame_->Tips());
+        EXPECT_EQ(frame_->Tips().objectName(), "Form2");
+        EXPECT_EQ(frame_->Tips().windowTitle(), "Tips");
+        EXPECT_EQ(Shown(), "First tip.");
+        EXPECT_TRUE(frame_->Tips().Text().isReadOnly());
+    });
+    EXPECT_FALSE(frame_->Tips().isVisible());
+    WriteTips("{\\rtf1 Second tip.}");
+    ChooseTipsMenu([this] { EXPECT_EQ(Shown(), "Second tip."); });
+}
+
+TEST_F(TipsTest, TipsMenuWithoutAFileShowsTheOldOrEmptyContent) {
+    ChooseTipsMenu([this] {
+        EXPECT_TRUE(frame_->Tips().isVisible());
+        EXPECT_EQ(Shown(), "");
+    });
+    WriteTips("{\\rtf1 Kept.}");
+    ChooseTipsMenu([] {});
+    QFile::remove(path_);
+    ChooseTipsMenu([this] { EXPECT_EQ(Shown(), "Kept."); });
+}
+
+TEST_F(TipsTest, HelpWithoutAFileShowsNothing) {
+    ChooseHelp();
+    EXPECT_FALSE(frame_->Tips().isVisible());
+    EXPECT_TRUE(messages_.Calls().empty());
+}
+
+TEST_F(TipsTest, HelpShowsTheWindowWithoutModality) {
+    WriteTips("{\\rtf1 {\\b Bold} tip.}");
+    ChooseHelp();
+    EXPECT_TRUE(frame_->Tips().isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(Shown(), "Bold tip.");
+    // Tips... while it is open reads the file again; the window stays modeless.
+    WriteTips("{\\rtf1 Newer tip.}");
+    frame_->findChild<QAction*>("mnuTips")->trigger();
+    EXPECT_TRUE(frame_->Tips().isVisible());
+    EXPECT_EQ(Shown(), "Newer tip.");
+    // Esc presses Close, which only hides it.
+    QTest::keyClick(&frame_->Tips(), Qt::Key_Escape);
+    EXPECT_FALSE(frame_->Tips().isVisible());
+}
+
+TEST_F(TipsTest, TheWindowReopensWhereItWasLeft) {
+    WriteTips("{\\rtf1 Tip.}");
+    ChooseHelp();
+    frame_->Tips().move(123, 87);
+    const QPoint place = frame_->Tips().pos();
+    frame_->Tips().CloseButton().click();
+    ChooseHelp();
+    EXPECT_EQ(frame_->Tips().pos(), place);
+}
+
+TEST_F(TipsTest, TheShippedTipsFileReads) {
+    QFile shipped(CALORIX_TIPS_FILE);
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    WriteTips(shipped.readAll());
+    ChooseHelp();
+    EXPECT_TRUE(Shown().contains("Enter")) << Shown().toStdString();
+    EXPECT_TRUE(Shown().contains("Esc"));
+}
+
+}  // namespace
+}  // namespace calorix
