@@ -44,9 +44,9 @@ constexpr qsizetype kMaxFaces = 64;
 // in height, so the text is cut short before it could: every character and
 // every paragraph is counted as a whole line of its font size, two em high
 // at 192 dots per inch, which no screen line exceeds.
-constexpr double kMaxLayoutHeight = 8'000'000.0;   // pixels, below 2^23
+constexpr double kMaxLayoutHeight = 8'000'000.0;            // pixels, below 2^23
 constexpr double kLineHeightPerPoint = 2.0 * 192.0 / 72.0;  // pixels per point
-constexpr double kMinLineHeight = 16.0;           // pixels, for tiny fonts
+constexpr double kMinLineHeight = 16.0;                     // pixels, for tiny fonts
 constexpr std::size_t kMaxControlWordLength = 32;
 
 // Windows-1252 characters 0x80..0x9F; 0 marks the five unassigned codes.
@@ -319,7 +319,7 @@ class RtfParser {
         : data_(rtf.constData()), size_(rtf.size()), cursor_(&document), baseFont_(baseFont) {
         baseFamilies_ = baseFont.families();
         if (baseFamilies_.isEmpty()) baseFamilies_ = QStringList{baseFont.family()};
-        basePoints_ = baseFont.pointSizeF() > 0   ? baseFont.pointSizeF()
+        basePoints_ = baseFont.pointSizeF() > 0  ? baseFont.pointSizeF()
                       : baseFont.pixelSize() > 0 ? baseFont.pixelSize() * 0.75
                                                  : 12.0;
         basePoints_ = std::min(basePoints_, kMaxHalfPoints / 2.0);
@@ -709,6 +709,8 @@ class RtfParser {
         const CharacterState& current = State().character;
         if (!QChar::isLowSurrogate(ch)) {  // the pair's high half paid for it
             if (paragraphLength_ >= kMaxParagraphLength) {
+                // Not EndParagraph: that would flush the very high surrogate
+                // being appended here as a lone one.
                 FlushRun();
                 ApplyAlignment();
                 StartParagraph();

@@ -42,7 +42,7 @@ struct TextRun {
 };
 
 class RtfReaderTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { EnsureApplication(); }
 
     const QFont baseFont_{QStringLiteral("Courier New"), 9};
@@ -84,7 +84,9 @@ protected:
     QString Text() const { return Blocks().join(u'\n'); }
 };
 
-QByteArray Repeated(const char* piece, int count) { return QByteArray(piece).repeated(count); }
+QByteArray Repeated(const char* piece, int count) {
+    return QByteArray(piece).repeated(count);
+}
 
 // --- Text and paragraphs ----------------------------------------------------
 
@@ -125,7 +127,8 @@ TEST_F(RtfReaderTest, RejectsInputThatIsNotRtf) {
 }
 
 TEST_F(RtfReaderTest, AlignsParagraphs) {
-    ASSERT_TRUE(Read("{\\rtf1\\qc centre\\par\\pard left\\par\\qr right\\par{\\qj just\\par}after}"));
+    ASSERT_TRUE(
+        Read("{\\rtf1\\qc centre\\par\\pard left\\par\\qr right\\par{\\qj just\\par}after}"));
     QStringList texts;
     std::vector<Qt::Alignment> alignments;
     for (QTextBlock block = document_.begin(); block.isValid(); block = block.next()) {
@@ -182,9 +185,10 @@ TEST_F(RtfReaderTest, SetsFontSizeInHalfPointsOverTheBaseSize) {
 }
 
 TEST_F(RtfReaderTest, TakesFontsFromTheFontTable) {
-    ASSERT_TRUE(Read("{\\rtf1{\\fonttbl{\\f0\\fswiss\\fprq2 Arial;}"
-                     "{\\f1\\fmodern\\fprq1\\fcharset0 Courier New;}{\\f2\\froman Times;}}"
-                     "\\f0 sans \\f1 mono {\\f2 serif} \\f7 unknown}"));
+    ASSERT_TRUE(
+        Read("{\\rtf1{\\fonttbl{\\f0\\fswiss\\fprq2 Arial;}"
+             "{\\f1\\fmodern\\fprq1\\fcharset0 Courier New;}{\\f2\\froman Times;}}"
+             "\\f0 sans \\f1 mono {\\f2 serif} \\f7 unknown}"));
     EXPECT_EQ(Text(), "sans mono serif unknown");
 
     const QTextCharFormat sans = FormatAt("sans");
@@ -212,10 +216,11 @@ TEST_F(RtfReaderTest, TakesFontsFromTheFontTable) {
 }
 
 TEST_F(RtfReaderTest, RecognisesFixedPitchFamiliesByName) {
-    ASSERT_TRUE(Read("{\\rtf1{\\fonttbl{\\f0\\fnil Courier New;}{\\f1\\fnil DejaVu Sans Mono;}"
-                     "{\\f2\\fnil Lucida Console;}{\\f3\\fscript Monotype Corsiva;}"
-                     "{\\f4\\fswiss Arial;}}"
-                     "\\f0 courier \\f1 dejavu \\f2 lucida \\f3 corsiva \\f4 arial}"));
+    ASSERT_TRUE(
+        Read("{\\rtf1{\\fonttbl{\\f0\\fnil Courier New;}{\\f1\\fnil DejaVu Sans Mono;}"
+             "{\\f2\\fnil Lucida Console;}{\\f3\\fscript Monotype Corsiva;}"
+             "{\\f4\\fswiss Arial;}}"
+             "\\f0 courier \\f1 dejavu \\f2 lucida \\f3 corsiva \\f4 arial}"));
     EXPECT_TRUE(FormatAt("courier").fontFixedPitch());
     EXPECT_TRUE(FormatAt("dejavu").fontFixedPitch());
     EXPECT_TRUE(FormatAt("lucida").fontFixedPitch());
@@ -233,8 +238,9 @@ TEST_F(RtfReaderTest, ReplacesAMissingFixedPitchFontByTheSystemFixedFont) {
 }
 
 TEST_F(RtfReaderTest, UsesTheDefaultFontAndTheBaseFontWhereNoFontIsSet) {
-    ASSERT_TRUE(Read("{\\rtf1\\deff1{\\fonttbl\\f0\\fswiss Helvetica;\\f1\\froman Times;}"
-                     "deflt \\f0 chosen \\plain reset}"));
+    ASSERT_TRUE(
+        Read("{\\rtf1\\deff1{\\fonttbl\\f0\\fswiss Helvetica;\\f1\\froman Times;}"
+             "deflt \\f0 chosen \\plain reset}"));
     EXPECT_EQ(FormatAt("deflt").fontFamilies().toStringList(), QStringList({"Times"}));
     EXPECT_EQ(FormatAt("chosen").fontFamilies().toStringList(), QStringList({"Helvetica"}));
     EXPECT_EQ(FormatAt("reset").fontFamilies().toStringList(), QStringList({"Times"}));
@@ -245,9 +251,10 @@ TEST_F(RtfReaderTest, UsesTheDefaultFontAndTheBaseFontWhereNoFontIsSet) {
 }
 
 TEST_F(RtfReaderTest, TakesColoursFromTheColourTable) {
-    ASSERT_TRUE(Read("{\\rtf1{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green0\\blue255;"
-                     "\\red300\\green-4\\blue7;}"
-                     "a\\cf1 b\\cf2 c{\\cf3 d}\\cf0 e\\cf9 f}"));
+    ASSERT_TRUE(
+        Read("{\\rtf1{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green0\\blue255;"
+             "\\red300\\green-4\\blue7;}"
+             "a\\cf1 b\\cf2 c{\\cf3 d}\\cf0 e\\cf9 f}"));
     EXPECT_EQ(Text(), "abcdef");
     EXPECT_FALSE(FormatAt("a").hasProperty(QTextFormat::ForegroundBrush));
     EXPECT_EQ(FormatAt("b").foreground().color(), QColor(255, 0, 0));
@@ -310,10 +317,11 @@ TEST_F(RtfReaderTest, ReadsTabsAndLineBreaks) {
 // --- Skipped content --------------------------------------------------------
 
 TEST_F(RtfReaderTest, SkipsDestinationsItDoesNotShow) {
-    ASSERT_TRUE(Read("{\\rtf1{\\info{\\title T}{\\author A}}{\\stylesheet{\\s0 Normal;}}"
-                     "{\\*\\generator W;}{\\header H}{\\footer F}{\\pict\\wmetafile8 0a0b}"
-                     "{\\object{\\objdata 01}}a{\\*\\anything {nested} hidden}b"
-                     "{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt shown}}c\\unknownword d}"));
+    ASSERT_TRUE(
+        Read("{\\rtf1{\\info{\\title T}{\\author A}}{\\stylesheet{\\s0 Normal;}}"
+             "{\\*\\generator W;}{\\header H}{\\footer F}{\\pict\\wmetafile8 0a0b}"
+             "{\\object{\\objdata 01}}a{\\*\\anything {nested} hidden}b"
+             "{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt shown}}c\\unknownword d}"));
     EXPECT_EQ(Text(), "abshowncd");
 
     // Formatting inside a skipped group does not leak out of it.
@@ -374,10 +382,11 @@ TEST_F(RtfReaderTest, FinishesVeryDeepNesting) {
 }
 
 TEST_F(RtfReaderTest, ClampsHugeParameters) {
-    ASSERT_TRUE(Read("{\\rtf1{\\fs999999999999 big}{\\fs00000000000000000024 zeros}"
-                     "{\\fs30 {\\fs0 nil}{\\fs-10 negative}}"
-                     "{\\f99999999999 font}{\\cf4294967296 colour}\\u99999999999?z"
-                     "{\\uc99999999\\u233 skipped to the brace}\\b-99999999999 last}"));
+    ASSERT_TRUE(
+        Read("{\\rtf1{\\fs999999999999 big}{\\fs00000000000000000024 zeros}"
+             "{\\fs30 {\\fs0 nil}{\\fs-10 negative}}"
+             "{\\f99999999999 font}{\\cf4294967296 colour}\\u99999999999?z"
+             "{\\uc99999999\\u233 skipped to the brace}\\b-99999999999 last}"));
     EXPECT_EQ(Text(), QString::fromUtf8("bigzerosnilnegativefontcolourzélast"));
     const double big = FormatAt("big").fontPointSize();
     EXPECT_GT(big, 100.0);
@@ -392,7 +401,8 @@ TEST_F(RtfReaderTest, ClampsHugeParameters) {
 
 TEST_F(RtfReaderTest, CapsGiantFontAndColourTables) {
     QByteArray rtf = "{\\rtf1{\\fonttbl";
-    for (int i = 0; i < 5000; ++i) rtf += "{\\f" + QByteArray::number(i) + " Font" + QByteArray::number(i) + ";}";
+    for (int i = 0; i < 5000; ++i)
+        rtf += "{\\f" + QByteArray::number(i) + " Font" + QByteArray::number(i) + ";}";
     rtf += "}{\\colortbl ;";
     rtf += Repeated("\\red1\\green2\\blue3;", 5000);
     rtf += "}{\\f10\\cf1 early}{\\f4999\\cf4999 late}}";
@@ -425,14 +435,16 @@ TEST_F(RtfReaderTest, BreaksOverlongParagraphsWithoutSplittingCharacters) {
     ASSERT_TRUE(Read("{\\rtf1 " + Repeated("x", 10000) + "}"));
     QStringList blocks = Blocks();
     ASSERT_GT(blocks.size(), 1);
-    for (const QString& block : blocks) EXPECT_LE(block.size(), 4096);
+    for (const QString& block : blocks)
+        EXPECT_LE(block.size(), 4096);
     EXPECT_EQ(blocks.join(QString()), QString(10000, u'x'));
 
     // A surrogate pair at the break stays whole.
     for (int before : {4095, 4096}) {
         ASSERT_TRUE(Read("{\\rtf1 " + Repeated("x", before) + "\\u-10179?\\u-8704?y}"));
         blocks = Blocks();
-        for (const QString& block : blocks) EXPECT_TRUE(QStringView(block).isValidUtf16());
+        for (const QString& block : blocks)
+            EXPECT_TRUE(QStringView(block).isValidUtf16());
         EXPECT_TRUE(blocks.join(QString()).endsWith(QString::fromUtf8("x\U0001F600y")));
     }
 }
@@ -469,7 +481,7 @@ TEST_F(RtfReaderTest, GivesTheBaseFontToTextBeyondTheDistinctFontLimit) {
 // --- Files ------------------------------------------------------------------
 
 class RtfFileTest : public RtfReaderTest {
-protected:
+  protected:
     QTemporaryDir dir_;
 
     QString WriteFile(const QString& name, const QByteArray& content) {
