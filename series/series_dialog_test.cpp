@@ -93,6 +93,15 @@ TEST(SeriesTest, ARunningValueThatNoLongerChangesEndsTheSeries) {
 // ---------------------------------------------------------------------------
 // The dialog, opened as Plot... opens it.
 
+// A range and a step or number of points as a user fills them in.
+struct SeriesInput {
+    const char* what;
+    bool byIncrement;
+    const char* from;
+    const char* to;
+    const char* stepOrCount;
+};
+
 class SeriesDialogTest : public FrameTest {
   protected:
     void SetUp() override {
@@ -152,6 +161,13 @@ class SeriesDialogTest : public FrameTest {
         return texts;
     }
     // Runs OK and returns the display-list index where the series starts.
+    void Enter(const SeriesInput& input) {
+        Option(input.byIncrement ? "Option2(0)" : "Option2(1)").click();
+        SetText(0, QString::fromLatin1(input.from));
+        SetText(1, QString::fromLatin1(input.to));
+        SetText(input.byIncrement ? 2 : 3, QString::fromLatin1(input.stepOrCount));
+    }
+
     size_t PressOk() {
         const size_t before = Chart().DisplayList().size();
         Button("Command2").click();
@@ -185,7 +201,7 @@ TEST_F(SeriesDialogTest, EveryControlCarriesItsNameCaptionAndPlace) {
         const char* caption;
         ControlPlace place;
     };
-    const Row rows[] = {
+    const SeriesInput rows[] = {
         {"Frame1", "Form3", "Property", {150, 180, 3045, 2265}},
         {"Option1(0)", "Frame1", "Temperature [273.16 to 1273.16 C]", {195, 330, 2800, 255}},
         {"Option1(1)", "Frame1", "Pressure [0.00062 to 22]", {195, 690, 2270, 255}},
@@ -205,7 +221,7 @@ TEST_F(SeriesDialogTest, EveryControlCarriesItsNameCaptionAndPlace) {
         {"Command1(1)", "Form3", "Clear", {2490, 2700, 1215, 400}},
         {"Command2", "Form3", "OK", {4230, 2700, 1185, 400}},
     };
-    for (const Row& row : rows) {
+    for (const SeriesInput& row : rows) {
         SCOPED_TRACE(row.name);
         const auto* control = Dialog().findChild<QWidget*>(QString::fromLatin1(row.name));
         ASSERT_NE(control, nullptr);
@@ -307,12 +323,12 @@ TEST_F(SeriesDialogTest, EachPropertyWritesItsDefaultsAndItsCount) {
         const char* count;
     };
     // Entropy first, so that every row changes what the one before wrote.
-    const Row rows[] = {{4, "0", "12", "1", "12"},
+    const SeriesInput rows[] = {{4, "0", "12", "1", "12"},
                         {3, "200", "4600", "400", "11"},
                         {2, "0.005", "200", "10", "19"},
                         {1, "0.00062", "22", "1", "21"},
                         {0, "274", "1273", "100", "9"}};
-    for (const Row& row : rows) {
+    for (const SeriesInput& row : rows) {
         SCOPED_TRACE(row.index);
         Text(3).setText(QStringLiteral("25"));
         Option(PropertyName(row.index).toLatin1()).click();
@@ -454,24 +470,14 @@ TEST_F(SeriesDialogTest, AStepLeadingAwayFromToDrawsNothingAndEmptiesTheBoxes) {
 }
 
 TEST_F(SeriesDialogTest, AZeroStepOrNoPointsDrawNothingAndShowTheDialogAgain) {
-    struct Row {
-        const char* what;
-        bool byIncrement;
-        const char* from;
-        const char* to;
-        const char* stepOrCount;
-    };
-    const Row rows[] = {{"increment 0", true, "274", "1273", "0"},
+    const SeriesInput rows[] = {{"increment 0", true, "274", "1273", "0"},
                         {"increment without a number", true, "274", "1273", "abc"},
                         {"no points", false, "274", "1273", "0"},
                         {"From equal to To", false, "500", "500", "9"},
                         {"no points and From equal to To", false, "500", "500", "0"}};
-    for (const Row& row : rows) {
+    for (const SeriesInput& row : rows) {
         SCOPED_TRACE(row.what);
-        Option(row.byIncrement ? "Option2(0)" : "Option2(1)").click();
-        SetText(0, QString::fromLatin1(row.from));
-        SetText(1, QString::fromLatin1(row.to));
-        SetText(row.byIncrement ? 2 : 3, QString::fromLatin1(row.stepOrCount));
+        Enter(row);
         const size_t from = PressOk();
         EXPECT_EQ(Chart().DisplayList().size(), from);
         EXPECT_TRUE(messages_.Calls().empty());
@@ -481,23 +487,13 @@ TEST_F(SeriesDialogTest, AZeroStepOrNoPointsDrawNothingAndShowTheDialogAgain) {
 }
 
 TEST_F(SeriesDialogTest, ASeriesTooLongToWaitForIsRefusedWithOneMessage) {
-    struct Row {
-        const char* what;
-        bool byIncrement;
-        const char* from;
-        const char* to;
-        const char* stepOrCount;
-    };
-    const Row rows[] = {{"a huge count", false, "274", "1273", "1e9"},
+    const SeriesInput rows[] = {{"a huge count", false, "274", "1273", "1e9"},
                         {"a tiny increment", true, "274", "1273", "1e-12"},
                         {"1001 lines", true, "0", "1000", "1"},
                         {"a range beyond every double", true, "-1e308", "1e308", "1e300"}};
-    for (const Row& row : rows) {
+    for (const SeriesInput& row : rows) {
         SCOPED_TRACE(row.what);
-        Option(row.byIncrement ? "Option2(0)" : "Option2(1)").click();
-        SetText(0, QString::fromLatin1(row.from));
-        SetText(1, QString::fromLatin1(row.to));
-        SetText(row.byIncrement ? 2 : 3, QString::fromLatin1(row.stepOrCount));
+        Enter(row);
         const size_t callsBefore = messages_.Calls().size();
         const size_t from = PressOk();
         EXPECT_EQ(Chart().DisplayList().size(), from);

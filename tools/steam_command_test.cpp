@@ -30,8 +30,10 @@ TEST(SteamCommand, PrintsPropertyValuesWithSeventeenDigits) {
 
 TEST(SteamCommand, ShowsTheCallersPressureAfterTheCall) {
     EXPECT_EQ(RunCommand({"SatTemperature", "25"}).out.substr(0, 9), "647.33311");
-    EXPECT_NE(RunCommand({"SatTemperature", "25"}).out.find("\nP=22.08909999999999"), std::string::npos);
-    EXPECT_NE(RunCommand({"SuperheatedEnthalpy", "700", "25"}).out.find("\nP=22.08909999999999"), std::string::npos);
+    EXPECT_NE(RunCommand({"SatTemperature", "25"}).out.find("\nP=22.08909999999999"),
+              std::string::npos);
+    EXPECT_NE(RunCommand({"SuperheatedEnthalpy", "700", "25"}).out.find("\nP=22.08909999999999"),
+              std::string::npos);
     EXPECT_EQ(RunCommand({"SatTemperature", "0"}).out, "empty\nP=0\n");
     EXPECT_EQ(RunCommand({"SuperheatedVolume", "500", "0"}).out, "empty\nP=0\n");
 }
