@@ -201,7 +201,7 @@ TEST_F(SeriesDialogTest, EveryControlCarriesItsNameCaptionAndPlace) {
         const char* caption;
         ControlPlace place;
     };
-    const SeriesInput rows[] = {
+    const Row rows[] = {
         {"Frame1", "Form3", "Property", {150, 180, 3045, 2265}},
         {"Option1(0)", "Frame1", "Temperature [273.16 to 1273.16 C]", {195, 330, 2800, 255}},
         {"Option1(1)", "Frame1", "Pressure [0.00062 to 22]", {195, 690, 2270, 255}},
@@ -221,7 +221,7 @@ TEST_F(SeriesDialogTest, EveryControlCarriesItsNameCaptionAndPlace) {
         {"Command1(1)", "Form3", "Clear", {2490, 2700, 1215, 400}},
         {"Command2", "Form3", "OK", {4230, 2700, 1185, 400}},
     };
-    for (const SeriesInput& row : rows) {
+    for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const auto* control = Dialog().findChild<QWidget*>(QString::fromLatin1(row.name));
         ASSERT_NE(control, nullptr);
@@ -323,12 +323,12 @@ TEST_F(SeriesDialogTest, EachPropertyWritesItsDefaultsAndItsCount) {
         const char* count;
     };
     // Entropy first, so that every row changes what the one before wrote.
-    const SeriesInput rows[] = {{4, "0", "12", "1", "12"},
+    const Row rows[] = {{4, "0", "12", "1", "12"},
                         {3, "200", "4600", "400", "11"},
                         {2, "0.005", "200", "10", "19"},
                         {1, "0.00062", "22", "1", "21"},
                         {0, "274", "1273", "100", "9"}};
-    for (const SeriesInput& row : rows) {
+    for (const Row& row : rows) {
         SCOPED_TRACE(row.index);
         Text(3).setText(QStringLiteral("25"));
         Option(PropertyName(row.index).toLatin1()).click();
@@ -471,10 +471,10 @@ TEST_F(SeriesDialogTest, AStepLeadingAwayFromToDrawsNothingAndEmptiesTheBoxes) {
 
 TEST_F(SeriesDialogTest, AZeroStepOrNoPointsDrawNothingAndShowTheDialogAgain) {
     const SeriesInput rows[] = {{"increment 0", true, "274", "1273", "0"},
-                        {"increment without a number", true, "274", "1273", "abc"},
-                        {"no points", false, "274", "1273", "0"},
-                        {"From equal to To", false, "500", "500", "9"},
-                        {"no points and From equal to To", false, "500", "500", "0"}};
+                                {"increment without a number", true, "274", "1273", "abc"},
+                                {"no points", false, "274", "1273", "0"},
+                                {"From equal to To", false, "500", "500", "9"},
+                                {"no points and From equal to To", false, "500", "500", "0"}};
     for (const SeriesInput& row : rows) {
         SCOPED_TRACE(row.what);
         Enter(row);
@@ -488,9 +488,9 @@ TEST_F(SeriesDialogTest, AZeroStepOrNoPointsDrawNothingAndShowTheDialogAgain) {
 
 TEST_F(SeriesDialogTest, ASeriesTooLongToWaitForIsRefusedWithOneMessage) {
     const SeriesInput rows[] = {{"a huge count", false, "274", "1273", "1e9"},
-                        {"a tiny increment", true, "274", "1273", "1e-12"},
-                        {"1001 lines", true, "0", "1000", "1"},
-                        {"a range beyond every double", true, "-1e308", "1e308", "1e300"}};
+                                {"a tiny increment", true, "274", "1273", "1e-12"},
+                                {"1001 lines", true, "0", "1000", "1"},
+                                {"a range beyond every double", true, "-1e308", "1e308", "1e300"}};
     for (const SeriesInput& row : rows) {
         SCOPED_TRACE(row.what);
         Enter(row);
