@@ -35,9 +35,11 @@ struct Program {
     std::unique_ptr<FrameWindow> frame;
 };
 
+// Kept to the end of the process: a QApplication must not be destroyed
+// among the static objects after main has returned.
 Program& TheProgram() {
-    static Program program;
-    return program;
+    static Program* program = new Program;
+    return *program;
 }
 
 ChartWindow& Chart() {

@@ -45,8 +45,6 @@ SignificantDigits RoundTo15Digits(double magnitude) {
 // "12", "373.15", ".0006": no sign, no "0" before the point.
 std::string DecimalForm(const SignificantDigits& d) {
     const auto count = static_cast<int>(d.digits.size());
-    // Built by appending: GCC 12 warns falsely about overlapping copies in
-    // "." + std::string at -O3.
     std::string text;
     if (d.exponent < 0) {
         text += '.';
