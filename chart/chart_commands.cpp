@@ -20,21 +20,31 @@ void ChartWindow::Command3_Click() {
 
     double& T = currentPoint_.PointT;
     const double s = currentPoint_.PointS;
-    if (T < 273.16 || T > 1273.16 || s < 0 || s > 12) {
-        SetMousePointer(kMousePointerCross);
-        return;
-    }
-    if (StateRegion(s, T) == kLiquid) {
-        panel_->SetCaption(QStringLiteral("Location:\r"));
-        SetMousePointer(kMousePointerCross);
-        return;
-    }
+    if (EndsWithoutMarker(s, T, OutsideMessage::kNone)) return;
     // The marker in the colour Draw used last.
     const QPointF p = Map(s, T);
     Circle(float(p.x()), float(p.y()), float(MarkerRadius()));
     Refresh();
     panel_->SetCaption(QString::fromStdString(StatePanelText(PanelVariant::kLocate, T, s)));
     SetMousePointer(kMousePointerCross);
+}
+
+bool ChartWindow::EndsWithoutMarker(double s, double T, OutsideMessage outside) {
+    // The edges of the chart count as inside.
+    if (T < 273.16 || T > 1273.16 || s < 0 || s > 12) {
+        if (outside == OutsideMessage::kShow) {
+            messages_.MsgBox(QStringLiteral("Location outside digram."));
+        }
+        SetMousePointer(kMousePointerCross);
+        return true;
+    }
+    // A liquid state has no properties of its own on this chart.
+    if (StateRegion(s, T) == kLiquid) {
+        panel_->SetCaption(QStringLiteral("Location:\r"));
+        SetMousePointer(kMousePointerCross);
+        return true;
+    }
+    return false;
 }
 
 void ChartWindow::Command2_Click() {

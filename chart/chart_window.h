@@ -92,6 +92,10 @@ class ChartWindow : public DrawingSurface {
     void CreateMenus();
     void CreateKeys();
     void DockSidePanel();
+    // What a click and Locate do with a state outside the chart or in the
+    // liquid, where they mark nothing: true when the command ends there.
+    enum class OutsideMessage { kNone, kShow };
+    bool EndsWithoutMarker(double s, double T, OutsideMessage outside);
     // Drawing point of a state through the chart frame.
     QPointF Map(double s, double T) const;
 

@@ -6,7 +6,6 @@
 #include "readout/state_panel.h"
 #include "readout/state_region.h"
 #include "steam/saturated_properties.h"
-#include "surface/message_boxes.h"
 #include "surface/mouse_pointer.h"
 
 namespace calorix {
@@ -49,17 +48,7 @@ void ChartWindow::Form_MouseDown(float x, float y) {
     double& s = currentPoint_.PointS;
     s = chartFrame_.EntropyAt(x);
     T = chartFrame_.TemperatureAt(y);
-    // The edges count as inside.
-    if (T < 273.16 || T > 1273.16 || s < 0 || s > 12) {
-        messages_.MsgBox(QStringLiteral("Location outside digram."));
-        SetMousePointer(kMousePointerCross);
-        return;
-    }
-    if (StateRegion(s, T) == kLiquid) {
-        panel_->SetCaption(QStringLiteral("Location:\r"));
-        SetMousePointer(kMousePointerCross);
-        return;
-    }
+    if (EndsWithoutMarker(s, T, OutsideMessage::kShow)) return;
     Circle(x, y, float(MarkerRadius()));
     Refresh();
     // A superheated state needs a pressure search. It takes well under a
