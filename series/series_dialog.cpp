@@ -65,12 +65,8 @@ SeriesDialog::SeriesDialog(QWidget& frame, ChartWindow& chart, MessageBoxes& mes
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Plot constant property lines"));
     setAttribute(Qt::WA_DeleteOnClose);
-    // The design sizes assume a small dialog font; a condensed face keeps
-    // every caption inside its design width.
-    QFont font(QStringLiteral("Liberation Sans Narrow"));
-    font.setPointSizeF(8.25);
-    font.setStyleHint(QFont::SansSerif);
-    setFont(font);
+    // A condensed face keeps every caption inside its design width.
+    setFont(SmallDialogFont());
     const double twipsPerPixel = TwipsPerPixel(*this);
     setFixedSize(TwipsToPixels(kClientWidth, twipsPerPixel),
                  TwipsToPixels(kClientHeight, twipsPerPixel));
