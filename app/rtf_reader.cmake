@@ -4,6 +4,10 @@
 find_package(Qt6 REQUIRED COMPONENTS Gui)
 
 add_library(calorix_rtf STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/font_choice.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/font_choice.h
+    ${CMAKE_CURRENT_LIST_DIR}/regular_file.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/regular_file.h
     ${CMAKE_CURRENT_LIST_DIR}/rtf_reader.cpp
     ${CMAKE_CURRENT_LIST_DIR}/rtf_reader.h)
 target_include_directories(calorix_rtf PUBLIC ${CMAKE_CURRENT_LIST_DIR}/..)
@@ -17,6 +21,10 @@ target_compile_definitions(rtf_reader_test PRIVATE
     CALORIX_RTF_REGRESSIONS_DIR="${CMAKE_CURRENT_LIST_DIR}/rtf_fuzz_regressions"
     CALORIX_TIPS_FILE="${CMAKE_CURRENT_LIST_DIR}/tips.rtf")
 
+calorix_add_test(font_choice_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/font_choice_test.cpp
+    LIBS calorix_rtf Qt6::Gui)
+
 # libFuzzer target: cmake -DCALORIX_FUZZ=ON with clang, then
 #   ./rtf_reader_fuzz -max_len=4096 <new corpus dir> app/rtf_fuzz_corpus
 option(CALORIX_FUZZ "Build the libFuzzer target of the RTF reader (clang only)" OFF)
@@ -26,6 +34,8 @@ if(CALORIX_FUZZ)
         # the fuzzer's coverage instrumentation.
         add_executable(rtf_reader_fuzz
             ${CMAKE_CURRENT_LIST_DIR}/rtf_reader_fuzz.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/font_choice.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/regular_file.cpp
             ${CMAKE_CURRENT_LIST_DIR}/rtf_reader.cpp)
         target_include_directories(rtf_reader_fuzz PRIVATE ${CMAKE_CURRENT_LIST_DIR}/..)
         target_link_libraries(rtf_reader_fuzz PRIVATE Qt6::Gui)

@@ -2,10 +2,7 @@
 
 #include <QByteArray>
 #include <QColor>
-#include <QFile>
 #include <QFont>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -22,6 +19,9 @@
 #include <unordered_map>
 #include <utility>
 #include <vector>
+
+#include "app/font_choice.h"
+#include "app/regular_file.h"
 
 namespace calorix {
 namespace {
@@ -815,24 +815,11 @@ class RtfParser {
         return found == fonts_.end() ? nullptr : &found.value();
     }
 
-    // The families text in `font` asks for. A fixed-pitch font that is not
-    // installed, and that the font system would replace by a proportional
-    // one, gives way to the system's fixed-pitch font.
+    // The families text in `font` asks for, chosen once per font.
     const QStringList& Families(FontEntry& font) {
         if (font.resolved) return font.families;
         font.resolved = true;
-        font.families = font.name.isEmpty() ? baseFamilies_ : QStringList{font.name};
-        if (font.fixedPitch) {
-            QFont probe;
-            probe.setFamilies(font.families);
-            probe.setStyleHint(QFont::TypeWriter);
-            probe.setFixedPitch(true);
-            if (!QFontInfo(probe).fixedPitch()) {
-                QString fallback = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
-                if (fallback.isEmpty()) fallback = QStringLiteral("monospace");
-                font.families = QStringList{fallback};
-            }
-        }
+        font.families = ChooseFontFamilies(font.name, font.fixedPitch, baseFamilies_);
         return font.families;
     }
 
@@ -938,14 +925,9 @@ bool ReadRtf(const QByteArray& rtf, QTextDocument& document, const QFont& baseFo
 }
 
 bool LoadRtfFile(const QString& path, QTextDocument& document, const QFont& baseFont) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    // The size is known before reading; a device without one (a pipe) is
-    // still read no further than one byte past the limit.
-    if (file.size() > kMaxRtfFileBytes) return false;
-    const QByteArray data = file.read(kMaxRtfFileBytes + 1);
-    if (data.size() > kMaxRtfFileBytes || !HasRtfSignature(data)) return false;
-    return ReadRtf(data, document, baseFont);
+    const FileBytes file = ReadRegularFile(path, kMaxRtfFileBytes);
+    if (file.problem != FileProblem::kNone || !HasRtfSignature(file.data)) return false;
+    return ReadRtf(file.data, document, baseFont);
 }
 
 }  // namespace calorix
