@@ -1,5 +1,7 @@
 #include "app/rtf_reader.h"
 
+#include <sys/stat.h>
+
 #include <QByteArray>
 #include <QColor>
 #include <QDir>
@@ -20,6 +22,8 @@
 
 #include <string>
 #include <vector>
+
+#include "app/regular_file.h"
 
 namespace calorix {
 namespace {
@@ -518,6 +522,22 @@ TEST_F(RtfFileTest, RefusesBadFilesAndKeepsTheDocument) {
         EXPECT_FALSE(Load(path)) << path.toStdString();
         EXPECT_EQ(document_.toPlainText(), "old") << path.toStdString();
     }
+}
+
+// Opening a named pipe for reading waits for a writer: it is refused first.
+TEST_F(RtfFileTest, RefusesANamedPipeWithoutWaiting) {
+    ASSERT_TRUE(dir_.isValid());
+    const QString path = dir_.filePath("pipe.rtf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    document_.setPlainText("old");
+    EXPECT_FALSE(Load(path));
+    EXPECT_EQ(document_.toPlainText(), "old");
+    EXPECT_EQ(ReadRegularFile(path, 100).problem, FileProblem::kNotAFile);
+    EXPECT_EQ(ReadRegularFile(dir_.filePath("none"), 100).problem, FileProblem::kMissing);
+    EXPECT_EQ(ReadRegularFile(WriteFile("five", "12345"), 4).problem, FileProblem::kTooLarge);
+    const FileBytes exact = ReadRegularFile(WriteFile("four", "1234"), 4);
+    EXPECT_EQ(exact.problem, FileProblem::kNone);
+    EXPECT_EQ(exact.data, "1234");
 }
 
 TEST_F(RtfFileTest, LoadsAFileOfExactlyTheLimit) {

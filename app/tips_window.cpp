@@ -1,11 +1,14 @@
 #include "app/tips_window.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFrame>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextDocument>
 #include <QTextEdit>
 
+#include "app/regular_file.h"
 #include "app/rtf_reader.h"
 #include "chart/control_place.h"
 #include "surface/twips.h"
@@ -51,7 +54,29 @@ TipsWindow::TipsWindow(QString tipsPath) : QDialog(nullptr), tipsPath_(std::move
 }
 
 bool TipsWindow::LoadFile() {
-    return LoadRtfFile(tipsPath_, *text_->document(), text_->document()->defaultFont());
+    const FileBytes file = ReadRegularFile(tipsPath_, kMaxRtfFileBytes);
+    if (file.problem != FileProblem::kNone) {
+        ShowProblem(DescribeFileProblem(file, kMaxRtfFileBytes));
+        return false;
+    }
+    if (file.data.isEmpty()) {
+        ShowProblem(QStringLiteral("it is empty."));
+        return false;
+    }
+    if (!shownTips_.isEmpty() && file.data == shownTips_) return true;
+    QTextDocument& document = *text_->document();
+    if (!ReadRtf(file.data, document, document.defaultFont())) {
+        ShowProblem(QStringLiteral("it is not a rich-text (RTF) file."));
+        return false;
+    }
+    shownTips_ = file.data;
+    return true;
+}
+
+void TipsWindow::ShowProblem(const QString& problem) {
+    shownTips_.clear();
+    text_->setPlainText(QStringLiteral("The tips could not be read from the file\n%1\nbecause %2")
+                            .arg(QDir::toNativeSeparators(tipsPath_), problem));
 }
 
 void TipsWindow::ShowFromTipsMenu() {
@@ -62,7 +87,7 @@ void TipsWindow::ShowFromTipsMenu() {
 }
 
 void TipsWindow::ShowFromHelpMenu() {
-    if (!LoadFile()) return;
+    LoadFile();
     show();
     raise();
 }

@@ -3,15 +3,23 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
 #include <functional>
+#include <utility>
+
+#include <sys/stat.h>
 
 #include "app/frame_window.h"
+#include "app/rtf_reader.h"
 #include "app/tips_window.h"
 #include "chart/chart_window.h"
 #include "surface/scripted_message_boxes.h"
@@ -72,21 +80,71 @@ TEST_F(TipsTest, TipsMenuShowsTheFileModalAndReadsItAgainEachTime) {
     ChooseTipsMenu([this] { EXPECT_EQ(Shown(), "Second tip."); });
 }
 
-TEST_F(TipsTest, TipsMenuWithoutAFileShowsTheOldOrEmptyContent) {
-    ChooseTipsMenu([this] {
-        EXPECT_TRUE(frame_->Tips().isVisible());
-        EXPECT_EQ(Shown(), "");
-    });
-    WriteTips("{\\rtf1 Kept.}");
-    ChooseTipsMenu([] {});
-    QFile::remove(path_);
-    ChooseTipsMenu([this] { EXPECT_EQ(Shown(), "Kept."); });
+// A tips file that cannot be read: both menus show the window, whose text
+// names the file and says why, in plain words, and no message box.
+TEST_F(TipsTest, BothMenusSayWhichFileCouldNotBeReadAndWhy) {
+    QByteArray oversized = "{\\rtf1 x";
+    oversized.append(kMaxRtfFileBytes + 1 - oversized.size(), 'x');
+    const std::pair<std::function<void()>, const char*> cases[] = {
+        {[] {}, "there is no such file."},
+        {[this] { WriteTips(""); }, "it is empty."},
+        {[this] { WriteTips("Just plain text."); }, "it is not a rich-text (RTF) file."},
+        {[this, &oversized] { WriteTips(oversized); }, "it is larger than 4 MiB."},
+        {[this] {
+             QFile::remove(path_);
+             ASSERT_TRUE(QDir().mkdir(path_));
+         },
+         "it is not a regular file."},
+    };
+    for (const auto& [make, reason] : cases) {
+        make();
+        const QString expected = "The tips could not be read from the file\n" +
+                                 QDir::toNativeSeparators(path_) + "\nbecause " + reason;
+        ChooseTipsMenu([&] { EXPECT_EQ(Shown(), expected); });
+        ChooseHelp();
+        EXPECT_TRUE(frame_->Tips().isVisible()) << reason;
+        EXPECT_EQ(Shown(), expected);
+        frame_->Tips().CloseButton().click();
+    }
+    EXPECT_TRUE(messages_.Calls().empty());
 }
 
-TEST_F(TipsTest, HelpWithoutAFileShowsNothing) {
+// A named pipe without a writer would block an ordinary open forever.
+TEST_F(TipsTest, ANamedPipeIsRefusedWithoutWaiting) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path_).constData(), 0600), 0);
     ChooseHelp();
-    EXPECT_FALSE(frame_->Tips().isVisible());
-    EXPECT_TRUE(messages_.Calls().empty());
+    EXPECT_TRUE(Shown().endsWith("because it is not a regular file.")) << Shown().toStdString();
+    frame_->Tips().CloseButton().click();
+    ChooseTipsMenu([this] { EXPECT_TRUE(Shown().endsWith("not a regular file.")); });
+}
+
+// A file just read is not read into the window again while its bytes are the
+// same; any change of them is, even one that keeps size and time.
+TEST_F(TipsTest, AnUnchangedFileIsNotReadAgain) {
+    WriteTips("{\\rtf1 Tip one.}");
+    ChooseHelp();
+    ASSERT_EQ(Shown(), "Tip one.");
+    const int revision = frame_->Tips().Text().document()->revision();
+    ChooseHelp();
+    frame_->Tips().CloseButton().click();
+    ChooseTipsMenu([this] { EXPECT_EQ(Shown(), "Tip one."); });
+    EXPECT_EQ(frame_->Tips().Text().document()->revision(), revision);
+
+    const QDateTime written = QFileInfo(path_).lastModified();
+    WriteTips("{\\rtf1 Tip two.}");
+    QFile file(path_);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(written, QFileDevice::FileModificationTime));
+    file.close();
+    ChooseHelp();
+    EXPECT_EQ(Shown(), "Tip two.");
+
+    // After a failure the same good file is read again.
+    QFile::remove(path_);
+    ChooseHelp();
+    WriteTips("{\\rtf1 Tip two.}");
+    ChooseHelp();
+    EXPECT_EQ(Shown(), "Tip two.");
 }
 
 TEST_F(TipsTest, HelpShowsTheWindowWithoutModality) {
