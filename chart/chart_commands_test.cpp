@@ -1,5 +1,6 @@
 // Clear, Clr boxes and the options of the chart window.
 #include <QAction>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 
 #include "app/test_frame.h"
@@ -120,19 +121,53 @@ TEST_F(ChartCommandsTest, MouseUpDoesNothing) {
     EXPECT_EQ(Chart().Panel().Caption(), panel);
 }
 
-TEST_F(ChartCommandsTest, EveryActivationRedrawsTheDomeInMagenta) {
-    Chart().SetForeColor(QBColor(12));
-    const size_t before = Chart().DisplayList().size();
-    // Another window takes the activation, then the chart window gets it back.
-    QMdiSubWindow* other = frame_->Area().addSubWindow(new QWidget);
+// Another window takes the activation, then the chart window gets it back.
+void Reactivate(QMdiArea& area) {
+    QMdiSubWindow* chart = area.subWindowList().front();
+    QMdiSubWindow* other = area.addSubWindow(new QWidget);
+    other->setAttribute(Qt::WA_DeleteOnClose);
     other->show();
-    frame_->Area().setActiveSubWindow(other);
-    frame_->Area().setActiveSubWindow(frame_->Area().subWindowList().front());
+    area.setActiveSubWindow(other);
+    area.setActiveSubWindow(chart);
+    other->close();
+    area.setActiveSubWindow(chart);
+}
+
+TEST_F(ChartCommandsTest, EveryActivationRedrawsTheDomeInMagentaOverNewLines) {
+    // An isotherm across the dome: the next activation draws the dome over it.
+    Box(kT).setText("400");
+    Chart().LocateButton().click();
+    const size_t before = Chart().DisplayList().size();
+    Reactivate(frame_->Area());
     int magenta = 0;
     for (const LinePrimitive& line : Drawn<LinePrimitive>(before))
         magenta += line.color == QBColor(5);
     EXPECT_EQ(magenta, 374 + 747);
+    ASSERT_EQ(Drawn<CirclePrimitive>(before).size(), 1u);
+    EXPECT_EQ(Drawn<CirclePrimitive>(before).front().color, QBColor(5));
     EXPECT_EQ(Chart().ForeColor(), QBColor(5));
+}
+
+// The drawing grows with what the user constructs, not with how often the
+// window is activated: a dome drawn over the dome that ends the drawing adds
+// nothing, and still leaves the fore colour magenta.
+TEST_F(ChartCommandsTest, ActivationsWithNothingDrawnLeaveTheDrawingAsItWas) {
+    Reactivate(frame_->Area());
+    const std::vector<Primitive> afterOne = Chart().DisplayList();
+    for (int i = 0; i < 100; ++i) {
+        Chart().SetForeColor(QBColor(12));
+        Reactivate(frame_->Area());
+        EXPECT_EQ(Chart().ForeColor(), QBColor(5));
+    }
+    EXPECT_TRUE(Chart().DisplayList() == afterOne);
+
+    // After a construction, one more dome; then again nothing more.
+    Box(kS).setText("6");
+    Chart().LocateButton().click();
+    const size_t withLine = Chart().DisplayList().size();
+    for (int i = 0; i < 10; ++i)
+        Reactivate(frame_->Area());
+    EXPECT_EQ(Chart().DisplayList().size(), withLine + 1 + 374 + 1 + 747);
 }
 
 }  // namespace

@@ -65,6 +65,14 @@ void ChartWindow::DrawChartFrame() {
 }
 
 void ChartWindow::DrawChartBackground() {
+    // A dome drawn over the very dome the drawing ends with changes nothing
+    // the user sees: only the fore colour it leaves behind. Without this every
+    // activation would add the whole dome to the drawing again.
+    if (!DisplayList().empty() && DisplayList().size() == domeEnd_ &&
+        DisplayList().back() == domeLast_) {
+        SetForeColor(QBColor(kDomeColor));
+        return;
+    }
     const ChartFrame& f = chartFrame_;
     // A line of length zero: the dome starts from the chart's origin.
     Line(float(f.ChartLeft), float(f.ChartBottom), float(f.ChartLeft), float(f.ChartBottom));
@@ -81,6 +89,8 @@ void ChartWindow::DrawChartBackground() {
         SetForeColor(QBColor(kDomeColor));
         LineTo(float(p.x()), float(p.y()));
     }
+    domeEnd_ = DisplayList().size();
+    if (!DisplayList().empty()) domeLast_ = DisplayList().back();
     Refresh();
 }
 

@@ -75,7 +75,11 @@ class ChartWindow : public DrawingSurface {
     QList<QAction*> MenuBarActions() const;
 
   signals:
+    // Close of the Options menu, or Ctrl+F4.
     void CloseRequested();
+    // The window was closed, by whatever route: its menus must leave the
+    // frame's menu bar and its sub-window close with it.
+    void Closed();
     void QuitRequested();
     void AboutRequested();
     void HelpRequested();
@@ -86,6 +90,7 @@ class ChartWindow : public DrawingSurface {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void CreateControls();
@@ -112,6 +117,10 @@ class ChartWindow : public DrawingSurface {
     MessageBoxes& messages_;
     // Whether the last press of Draw located a state (Locate describes only such a state).
     bool lastDrawLocated_ = false;
+    // The display list's length and last entry right after the dome was last
+    // drawn: while they stand, the drawing ends with that dome.
+    std::size_t domeEnd_ = 0;
+    Primitive domeLast_;
 
     SidePanel* sidePanel_ = nullptr;
     std::array<PropertyBox*, kPropertyCount> boxes_{};
