@@ -168,6 +168,7 @@ void FrameWindow::OpenChartWindow() {
     chartWindow_->setAttribute(Qt::WA_DeleteOnClose);
     chartWindow_->setWindowTitle(QStringLiteral("Steam"));
     connect(chart, &ChartWindow::CloseRequested, this, &FrameWindow::CloseChartWindow);
+    connect(chart, &ChartWindow::Closed, this, &FrameWindow::ForgetChartWindow);
     connect(chart, &ChartWindow::QuitRequested, this, &FrameWindow::EndRequested);
     connect(chart, &ChartWindow::AboutRequested, this, [this] { ShowAbout(false); });
     connect(chart, &ChartWindow::HelpRequested, this, [this] { Tips().ShowFromHelpMenu(); });
@@ -203,8 +204,13 @@ void FrameWindow::OnSubWindowActivated(QMdiSubWindow* window) {
 }
 
 void FrameWindow::CloseChartWindow() {
-    // The window and its drawing are discarded once its own handler has
-    // returned; from now on there is no chart window.
+    // The sub-window closes the chart window inside it, which reports back.
+    if (chartWindow_) chartWindow_->close();
+}
+
+void FrameWindow::ForgetChartWindow() {
+    // The window and its drawing are discarded once the handler that closed
+    // it has returned; from now on there is no chart window.
     QMdiSubWindow* window = chartWindow_;
     if (!window) return;
     chartWindow_ = nullptr;

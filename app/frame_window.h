@@ -72,7 +72,11 @@ class FrameWindow : public QMainWindow {
     // The chart window's menus stand in place of the frame's while it is open.
     void ShowMenusOf(ChartWindow* chart);
     void OnSubWindowActivated(QMdiSubWindow* window);
+    // Close of the chart window's menu or its key: closes its sub-window.
     void CloseChartWindow();
+    // The chart window closed, by any route: the frame's own menus come back
+    // and the sub-window goes with it.
+    void ForgetChartWindow();
     void SizeStatusBar();
     void ShowAbout(bool modal);
 

@@ -1,10 +1,14 @@
 // The frame window and the opening of the chart window, through real widgets.
 #include <QAction>
+#include <QCloseEvent>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPointer>
 #include <QStatusBar>
 #include <QTimer>
+#include <functional>
+#include <utility>
 
 #include "app/test_frame.h"
 #include "series/series_dialog.h"
@@ -39,6 +43,42 @@ TEST_F(FrameTest, TheChartWindowsMenusStandInPlaceOfTheFramesWhileItIsOpen) {
     EXPECT_EQ(MenuBarNames(*frame_), (QStringList{"mnuOptions", "mnuForm1Tips", "mnuAbout"}));
 }
 
+// Every route that closes the chart window ends as its Close item does: the
+// frame's menus are back, the window is gone and Steam opens a fresh one.
+TEST_F(FrameTest, EveryRouteOfClosingTheChartWindowEndsAsCloseDoes) {
+    const std::pair<const char*, std::function<void()>> routes[] = {
+        {"Close item", [this] { Chart().findChild<QAction*>("mnuClose")->trigger(); }},
+        {"sub-window close()", [this] { frame_->Area().subWindowList().front()->close(); }},
+        {"chart window close()", [this] { Chart().close(); }},
+        {"window manager",
+         [this] {
+             QCloseEvent event;
+             QApplication::sendEvent(frame_->Area().subWindowList().front(), &event);
+         }},
+        {"Ctrl+F4",
+         [this] {
+             Box(kT).setFocus();
+             QTest::keyClick(&Box(kT), Qt::Key_F4, Qt::ControlModifier);
+         }},
+        {"closeActiveSubWindow", [this] { frame_->Area().closeActiveSubWindow(); }},
+    };
+    for (const auto& [route, close] : routes) {
+        ASSERT_NE(frame_->Chart(), nullptr) << route;
+        QPointer<ChartWindow> chart = frame_->Chart();
+        close();
+        EXPECT_EQ(frame_->Chart(), nullptr) << route;
+        EXPECT_EQ(MenuBarNames(*frame_), (QStringList{"mnuFile", "mnuInfo"})) << route;
+        QApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(chart.isNull()) << route << ": the closed window is still alive";
+        EXPECT_TRUE(frame_->Area().subWindowList().isEmpty()) << route;
+
+        frame_->findChild<QAction*>("mnuSteam")->trigger();
+        EXPECT_EQ(MenuBarNames(*frame_), (QStringList{"mnuOptions", "mnuForm1Tips", "mnuAbout"}))
+            << route;
+    }
+}
+
 TEST_F(FrameTest, MenusCarryTheirCaptions) {
     const QMenu* file = frame_->findChild<QMenu*>("mnuFile");
     ASSERT_NE(file, nullptr);
@@ -57,6 +97,13 @@ TEST_F(FrameTest, MenusCarryTheirCaptions) {
     EXPECT_EQ(captions, (QStringList{"Show labels", "Show markers", "", "Close", "&Quit"}));
     EXPECT_TRUE(Chart().findChild<QAction*>("mnuShowLabels")->isChecked());
     EXPECT_TRUE(Chart().findChild<QAction*>("mnuShowMarkers")->isChecked());
+}
+
+TEST_F(FrameTest, TheBoxesTipsGiveTheirUnits) {
+    const char* const tips[] = {"Temperature in K", "Pressure in MPa", "Sp. volume in m^3/kg",
+                                "Enthalpy in kJ/kg", "Entropy in kJ/kg-K"};
+    for (int i = 0; i < kPropertyCount; ++i)
+        EXPECT_EQ(Box(i).toolTip(), tips[i]);
 }
 
 TEST_F(FrameTest, TheChartFrameFollowsTheClientArea) {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QMenu>
 #include <QMouseEvent>
@@ -18,7 +19,7 @@ constexpr double kBoxWidth = 825, kBoxHeight = 345;
 constexpr double kBoxTops[kPropertyCount] = {240, 750, 1290, 1800, 2310};
 const char* const kBoxTips[kPropertyCount] = {"Temperature in K", "Pressure in MPa",
                                               "Sp. volume in m^3/kg", "Enthalpy in kJ/kg",
-                                              "Entropy in kJ/kg"};
+                                              "Entropy in kJ/kg-K"};
 const char* const kBoxLetters[kPropertyCount] = {"T", "P", "v", "h", "s"};
 constexpr double kButtonWidth = 855, kButtonHeight = 375;
 
@@ -141,6 +142,11 @@ void ChartWindow::CreateMenus() {
     optionsMenu_->addSeparator()->setObjectName(QStringLiteral("mnuline1"));
     QAction* close = optionsMenu_->addAction(QStringLiteral("Close"));
     close->setObjectName(QStringLiteral("mnuClose"));
+    // The usual key for closing a document window; it works wherever the
+    // focus is in the window, the menu being on the frame's bar.
+    close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+    close->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(close);
     QAction* quit = optionsMenu_->addAction(QStringLiteral("&Quit"));
     quit->setObjectName(QStringLiteral("mnuQuitt"));
     help_ = new QAction(QStringLiteral("&Help"), this);
@@ -200,6 +206,11 @@ void ChartWindow::DockSidePanel() {
     // The panel keeps its width and stands along the whole right edge.
     const ControlPlace place = PlaceOf(*sidePanel_);
     SetPlace(*sidePanel_, {ScaleWidth(*this) - place.width, 0, place.width, ScaleHeight(*this)});
+}
+
+void ChartWindow::closeEvent(QCloseEvent* event) {
+    DrawingSurface::closeEvent(event);
+    if (event->isAccepted()) emit Closed();
 }
 
 void ChartWindow::resizeEvent(QResizeEvent* event) {
