@@ -1,5 +1,6 @@
 #include "chart/control_place.h"
 
+#include <QEnterEvent>
 #include <QFocusEvent>
 #include <QMouseEvent>
 #include <QWidget>
@@ -95,6 +96,11 @@ void PropertyBox::focusInEvent(QFocusEvent* event) {
 SidePanel::SidePanel(const QString& name, QWidget* parent) : QFrame(parent) {
     setObjectName(name);
     setMouseTracking(true);
+}
+
+void SidePanel::enterEvent(QEnterEvent* event) {
+    QFrame::enterEvent(event);
+    emit MouseMoved();
 }
 
 // The panel's mouse events are its own: they do not reach the chart under it.

@@ -59,7 +59,9 @@ class PropertyBox : public QLineEdit {
     void focusInEvent(QFocusEvent* event) override;
 };
 
-// The side panel of the chart window; it reports the mouse moving over it.
+// The side panel of the chart window; it reports the mouse moving over it or
+// onto anything on it (a pointer that enters one of its controls straight
+// from the chart enters the panel too, though the panel sees no move).
 class SidePanel : public QFrame {
     Q_OBJECT
 
@@ -70,6 +72,7 @@ class SidePanel : public QFrame {
     void MouseMoved();
 
   protected:
+    void enterEvent(QEnterEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QStatusBar>
+#include <QWindow>
 
 #include "app/test_frame.h"
 #include "steam/saturated_properties.h"
@@ -225,6 +226,25 @@ TEST_F(LocateTest, AMoveOverThePanelHidesTheCrossHair) {
     QTest::mouseClick(&Chart().PanelBox(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 300));
     EXPECT_EQ(Chart().DisplayList().size(), before);
     EXPECT_TRUE(messages_.Calls().empty());
+}
+
+// A pointer that goes straight from the chart onto a control of the side
+// panel (the panel never sees a move of its own) hides the cross-hair too.
+TEST_F(LocateTest, AMoveStraightOntoAPanelControlHidesTheCrossHair) {
+    QWindow* window = frame_->windowHandle();
+    ASSERT_NE(window, nullptr);
+    const auto at = [this](QWidget& widget, QPoint point) {
+        return widget.mapTo(frame_.get(), point);
+    };
+    QWidget* targets[] = {&Chart().Panel(), &Box(kV), &Chart().ClearButton()};
+    for (QWidget* target : targets) {
+        QTest::mouseMove(window, at(Chart(), QPoint(200, 150)));
+        ASSERT_TRUE(Chart().findChild<LineControl*>("Line1")->Visible());
+        QTest::mouseMove(window, at(*target, QPoint(3, 3)));
+        EXPECT_FALSE(Chart().findChild<LineControl*>("Line1")->Visible())
+            << target->objectName().toStdString();
+        EXPECT_FALSE(Chart().findChild<LineControl*>("Line2")->Visible());
+    }
 }
 
 TEST_F(LocateTest, AClickUnderTheDomeListsTheWetState) {
