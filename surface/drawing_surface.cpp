@@ -53,6 +53,30 @@ QRectF DotRect(float x, float y, double twipsPerPixel) {
     return QRectF(x - twipsPerPixel / 2, y - twipsPerPixel / 2, twipsPerPixel, twipsPerPixel);
 }
 
+bool AxisParallel(float x1, float y1, float x2, float y2) {
+    return (x1 == x2) != (y1 == y2);
+}
+
+// An axis-parallel line of one pixel's width drawn as whole device pixels, so
+// that it shows sharp in its exact colour at any position, DPI and scale
+// factor: the row or column its twips coordinate falls on (rounded to the
+// nearest device pixel), as many device pixels thick as a logical pixel is
+// wide (at least one), and its end pixels covered as square caps cover them.
+void FillRule(QPainter& painter, float x1, float y1, float x2, float y2, double twipsPerPixel,
+              const QColor& color) {
+    const double ratio = painter.device()->devicePixelRatioF();
+    const double thickness = std::max(1.0, std::round(ratio));
+    const auto device = [&](float twips) { return std::round(twips / twipsPerPixel * ratio); };
+    const double left = device(std::min(x1, x2));
+    const double top = device(std::min(y1, y2));
+    const double right = device(std::max(x1, x2)) + thickness;
+    const double bottom = device(std::max(y1, y2)) + thickness;
+    const QTransform saved = painter.transform();
+    painter.setTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+    painter.fillRect(QRectF(QPointF(left, top), QPointF(right, bottom)), color);
+    painter.setTransform(saved);
+}
+
 // A rectangle in logical pixels, grown outward to whole pixels and cut to the
 // widget. Cutting first keeps huge coordinates inside the int range.
 QRect ToWidgetPixels(const QRectF& pixels, const QRect& widgetRect) {
@@ -247,6 +271,10 @@ void DrawingSurface::Render(QPainter& painter, std::size_t first, std::size_t la
                 painter.fillRect(DotRect(line.x1, line.y1, twipsPerPixel), line.color);
                 return;
             }
+            if (AxisParallel(line.x1, line.y1, line.x2, line.y2)) {
+                FillRule(painter, line.x1, line.y1, line.x2, line.y2, twipsPerPixel, line.color);
+                return;
+            }
             usePen(line.color);
             painter.drawLine(QPointF(line.x1, line.y1), QPointF(line.x2, line.y2));
         },
@@ -255,16 +283,11 @@ void DrawingSurface::Render(QPainter& painter, std::size_t first, std::size_t la
                 painter.fillRect(DotRect(box.x1, box.y1, twipsPerPixel), box.color);
                 return;
             }
-            // Four lines: their square caps fill the corners fully, where a
-            // stroked rectangle leaves the corner pixels partly covered.
-            usePen(box.color);
-            const QPointF corners[] = {
-                {box.x1, box.y1}, {box.x2, box.y1}, {box.x2, box.y2}, {box.x1, box.y2}};
-            const QLineF edges[] = {{corners[0], corners[1]},
-                                    {corners[1], corners[2]},
-                                    {corners[2], corners[3]},
-                                    {corners[3], corners[0]}};
-            painter.drawLines(edges, 4);
+            // Four sharp edges whose end pixels fill the corners fully.
+            FillRule(painter, box.x1, box.y1, box.x2, box.y1, twipsPerPixel, box.color);
+            FillRule(painter, box.x2, box.y1, box.x2, box.y2, twipsPerPixel, box.color);
+            FillRule(painter, box.x1, box.y2, box.x2, box.y2, twipsPerPixel, box.color);
+            FillRule(painter, box.x1, box.y1, box.x1, box.y2, twipsPerPixel, box.color);
         },
         [&](const CirclePrimitive& circle) {
             if (circle.radius == 0) {
@@ -297,6 +320,11 @@ void DrawingSurface::DrawOverlay(QPainter& painter, double twipsPerPixel) const 
         if (overlay.shownRect.isEmpty()) continue;
         if (line.X1() == line.X2() && line.Y1() == line.Y2()) {
             painter.fillRect(DotRect(line.X1(), line.Y1(), twipsPerPixel), line.BorderColor());
+            continue;
+        }
+        if (AxisParallel(line.X1(), line.Y1(), line.X2(), line.Y2())) {
+            FillRule(painter, line.X1(), line.Y1(), line.X2(), line.Y2(), twipsPerPixel,
+                     line.BorderColor());
             continue;
         }
         painter.setPen(PenFor(line.BorderColor(), twipsPerPixel));

@@ -32,7 +32,10 @@ namespace calorix {
 //
 // A pixel's centre stands for the twips point at its top-left corner, so a
 // one-pixel line drawn at whole pixels covers whole pixels in its exact
-// colour.
+// colour. Lines parallel to an axis and the edges of boxes are put on the
+// nearest whole device pixels wherever their twips fall, so that they show
+// sharp in their exact colour at any DPI and scale factor; slanting lines and
+// circles are antialiased.
 //
 // A drawing operation given a coordinate that is not a finite number (NaN,
 // infinity) or a negative radius draws nothing and leaves the current point

@@ -91,6 +91,42 @@ TEST_F(SurfacePaintTest, BoxDrawsFourEdgesAndLeavesTheInsideEmpty) {
     EXPECT_EQ(CountOtherThan(image, image.rect(), kWhite), 2 * 101 + 2 * 69);
 }
 
+// The chart's frame at 558.75 twips, a quarter pixel off the grid: its edges
+// and ticks stand on whole pixels in full black, not smeared over two grey
+// columns; a slanting line keeps its smoothing.
+TEST_F(SurfacePaintTest, AxisParallelLinesOffTheGridAreSharpAndBlack) {
+    const QColor black(0, 0, 0);
+    surface_.Box(558.75f, 1500.6f, 2250.4f, 300.25f);   // pixels 37.25, 100.04, 150.03, 20.02
+    surface_.Line(1200.7f, 300.25f, 1200.7f, 375.25f);  // a tick: column 80.05, rows 20..25
+    surface_.Line(558.75f, 900.5f, 633.75f, 900.5f);    // a tick: row 60.03, columns 37..42
+    const QImage image = Snapshot(surface_);
+    for (int y = 20; y <= 100; ++y) {
+        EXPECT_EQ(PixelColor(image, 37, y), black) << "left edge, y " << y;
+        EXPECT_EQ(PixelColor(image, 150, y), black) << "right edge, y " << y;
+    }
+    for (int x = 37; x <= 150; ++x) {
+        EXPECT_EQ(PixelColor(image, x, 20), black) << "top edge, x " << x;
+        EXPECT_EQ(PixelColor(image, x, 100), black) << "bottom edge, x " << x;
+    }
+    for (int y = 20; y <= 25; ++y)
+        EXPECT_EQ(PixelColor(image, 80, y), black) << "tick, y " << y;
+    for (int x = 37; x <= 42; ++x)
+        EXPECT_EQ(PixelColor(image, x, 60), black) << "tick, x " << x;
+    EXPECT_EQ(CountOtherThan(image, image.rect(), kWhite), 2 * 114 + 2 * 79 + 5 + 5);
+
+    surface_.Cls();
+    surface_.Line(10 * kTwips, 10 * kTwips, 90.5f * kTwips, 47.25f * kTwips);
+    const QImage slanting = Snapshot(surface_);
+    int partly = 0;
+    for (int y = 0; y < slanting.height(); ++y) {
+        for (int x = 0; x < slanting.width(); ++x) {
+            const QColor pixel = PixelColor(slanting, x, y);
+            partly += pixel != kWhite && pixel != black;
+        }
+    }
+    EXPECT_GT(partly, 20) << "a slanting line is antialiased";
+}
+
 TEST_F(SurfacePaintTest, CircleDrawsItsOutlineOnly) {
     surface_.SetForeColor(QBColor(5));
     surface_.Circle(100 * kTwips, 60 * kTwips, 30 * kTwips);
