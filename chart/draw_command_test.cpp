@@ -95,7 +95,7 @@ TEST_F(DrawTest, TextWithoutANumberReadsZero) {
     Box(kS).setText("abc");
     Draw();
     EXPECT_TRUE(messages_.Calls().empty());
-    EXPECT_EQ(Printed(), QStringList{"s = abc kJ/kg"});
+    EXPECT_EQ(Printed(), QStringList{"s = abc kJ/kg-K"});
     const auto lines = Drawn<LinePrimitive>(start_);
     EXPECT_EQ(lines[0].x1, float(frame_->Frame().ChartLeft)) << "the isentrope at s = 0";
     Box(kS).clear();
@@ -184,7 +184,7 @@ TEST_F(DrawTest, IsentropeIsBrownAndLabelledAtItsTop) {
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].color, QBColor(6));
     EXPECT_EQ(lines[0].x1, float(frame_->Frame().Right())) << "s = 12 along the right edge";
-    EXPECT_EQ(Printed(), QStringList{"s = 12 kJ/kg"});
+    EXPECT_EQ(Printed(), QStringList{"s = 12 kJ/kg-K"});
     EXPECT_EQ(Drawn<TextPrimitive>(start_)[0].y, float(frame_->Frame().Top()));
 }
 

@@ -36,7 +36,7 @@ Plan Isentrope(double s, const std::string& sText) {
     Plan plan;
     plan.Color(kIsentropeColor);
     plan.MarkedSegment(s, kTriplePointTemperature, s, kChartTopTemperature);
-    plan.Label("s = " + sText + " kJ/kg");
+    plan.Label("s = " + sText + " kJ/kg-K");
     return plan;
 }
 

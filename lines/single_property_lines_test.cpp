@@ -43,7 +43,7 @@ TEST(Isentrope, IsAMarkedSegmentUpTheChartLabelledAtItsTop) {
     ASSERT_EQ(plan.Steps().size(), 3u);
     EXPECT_EQ(plan.Steps()[0].color, 6);
     EXPECT_EQ(plan.Steps()[1], (PlanStep{Kind::kMarkedSegment, 7, 273.16, 7, 1273.16, 0, {}}));
-    EXPECT_EQ(plan.Steps()[2].text, "s =  7 kJ/kg");
+    EXPECT_EQ(plan.Steps()[2].text, "s =  7 kJ/kg-K");
 }
 
 TEST(Isobar, CrossesTheDomeThenClimbsToTheTopOfTheChart) {

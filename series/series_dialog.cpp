@@ -32,7 +32,7 @@ struct PropertyOptionDesign {
 };
 
 constexpr PropertyOptionDesign kPropertyOptions[kPropertyCount] = {
-    {"Temperature [273.16 to 1273.16 C]", {195, 330, 2800, 255}, "274", "1273", "100"},
+    {"Temperature [273.16 to 1273.16 K]", {195, 330, 2800, 255}, "274", "1273", "100"},
     {"Pressure [0.00062 to 22]", {195, 690, 2270, 255}, "0.00062", "22", "1"},
     {"Specific volume [0.005 to 200]", {195, 1050, 2565, 255}, "0.005", "200", "10"},
     {"Specific enthalpy [200 to 4600]", {195, 1410, 2595, 255}, "200", "4600", "400"},

@@ -203,7 +203,7 @@ TEST_F(SeriesDialogTest, EveryControlCarriesItsNameCaptionAndPlace) {
     };
     const Row rows[] = {
         {"Frame1", "Form3", "Property", {150, 180, 3045, 2265}},
-        {"Option1(0)", "Frame1", "Temperature [273.16 to 1273.16 C]", {195, 330, 2800, 255}},
+        {"Option1(0)", "Frame1", "Temperature [273.16 to 1273.16 K]", {195, 330, 2800, 255}},
         {"Option1(1)", "Frame1", "Pressure [0.00062 to 22]", {195, 690, 2270, 255}},
         {"Option1(2)", "Frame1", "Specific volume [0.005 to 200]", {195, 1050, 2565, 255}},
         {"Option1(3)", "Frame1", "Specific enthalpy [200 to 4600]", {195, 1410, 2595, 255}},
@@ -404,7 +404,7 @@ TEST_F(SeriesDialogTest, EntropyDefaultsDrawThirteenIsentropes) {
     const size_t from = PressOk();
     QStringList expected;
     for (int s = 0; s <= 12; ++s)
-        expected << QStringLiteral("s = %1 kJ/kg").arg(s);
+        expected << QStringLiteral("s = %1 kJ/kg-K").arg(s);
     EXPECT_EQ(LabelsFrom(from, QStringLiteral("")), expected);
     EXPECT_EQ(BoxTexts(), (QStringList{"", "", "", "", "12"}));
 }
@@ -525,7 +525,7 @@ TEST_F(SeriesDialogTest, EnterPressesOkFromABox) {
     const size_t from = Chart().DisplayList().size();
     QTest::keyClick(&Text(1), Qt::Key_Return);
     EXPECT_EQ(LabelsFrom(from, QStringLiteral("")),
-              (QStringList{"s = 0 kJ/kg", "s = 6 kJ/kg", "s = 12 kJ/kg"}));
+              (QStringList{"s = 0 kJ/kg-K", "s = 6 kJ/kg-K", "s = 12 kJ/kg-K"}));
     EXPECT_EQ(Dialog().parentWidget(), nullptr);
 }
 
@@ -534,7 +534,8 @@ TEST_F(SeriesDialogTest, ASecondOkRunsFromTheModelessDialog) {
     Option("Option1(4)").click();
     SetText(3, QStringLiteral("1"));
     const size_t from = PressOk();
-    EXPECT_EQ(LabelsFrom(from, QStringLiteral("")), (QStringList{"s = 0 kJ/kg", "s = 12 kJ/kg"}));
+    EXPECT_EQ(LabelsFrom(from, QStringLiteral("")),
+              (QStringList{"s = 0 kJ/kg-K", "s = 12 kJ/kg-K"}));
     EXPECT_TRUE(Dialog().isVisible());
     EXPECT_EQ(Dialog().windowModality(), Qt::NonModal);
 }
