@@ -1,5 +1,6 @@
 // calorix-steam: the property model, number texts and panel texts of Calorix
 // on the command line. `calorix-steam --help` lists the names.
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -7,6 +8,9 @@
 #include "tools/steam_command.h"
 
 int main(int argc, char** argv) {
+    // A reader that went away makes a write fail, reported with status 1,
+    // rather than ending the program by a signal.
+    std::signal(SIGPIPE, SIG_IGN);
     const std::vector<std::string> args(argv + 1, argv + argc);
     return calorix::RunSteamCommand(args, std::cout, std::cerr);
 }

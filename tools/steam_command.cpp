@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <functional>
 #include <map>
 #include <optional>
@@ -23,10 +22,19 @@ struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// 17 significant digits, as %.17g writes them, whatever the locale.
 std::string Number17(double x) {
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.17g", x);
-    return buffer;
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::general, 17);
+    return std::string(buffer, result.ptr);
+}
+
+// The shortest text that reads back as x: "700", "0.0001".
+std::string ShortNumber(double x) {
+    char buffer[40];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x);
+    return std::string(buffer, result.ptr);
 }
 
 std::string ValueText(const PropertyValue& value) {
@@ -61,39 +69,84 @@ int StrictCount(const std::string& arg, int limit) {
 constexpr int kMaxDecimals = 15;
 constexpr int kMaxWidth = 30;
 
+// The range an argument must lie in for the correlation behind a name to
+// hold; outside it the model still gives a value, printed all the same.
+struct ArgumentRange {
+    std::size_t index;  // of the argument after the name
+    const char* symbol;
+    double low;
+    double high;
+    const char* unit;
+};
+
+// Saturated states up to the critical point, superheated steam as far as the
+// searches carry it, pressures of the saturation line up to where it is
+// clipped, and the chart itself for the region and the panel.
+constexpr ArgumentRange kSaturatedT{0, "T", 273.16, 647.3, "K"};
+constexpr ArgumentRange kSuperheatedT{0, "T", 273.16, 1591.45, "K"};
+constexpr ArgumentRange kSaturationP{0, "P", 0.000611, 22.0891, "MPa"};
+
 struct Command {
     int arity;
     const char* usage;
     std::function<void(const std::vector<std::string>&, std::ostream&)> run;
+    std::vector<ArgumentRange> ranges = {};
 };
 
 Command Saturated(PropertyValue (*f)(double)) {
-    return {1, "T", [f](const auto& a, std::ostream& out) {
-                out << ValueText(f(StrictNumber(a[0]))) << '\n';
-            }};
+    return {
+        1,
+        "T",
+        [f](const auto& a, std::ostream& out) { out << ValueText(f(StrictNumber(a[0]))) << '\n'; },
+        {kSaturatedT}};
 }
 
 Command Superheated(PropertyValue (*f)(double, double&)) {
-    return {2, "T P", [f](const auto& a, std::ostream& out) {
+    ArgumentRange pressure = kSaturationP;
+    pressure.index = 1;
+    return {2,
+            "T P",
+            [f](const auto& a, std::ostream& out) {
                 const double T = StrictNumber(a[0]);
                 double P = StrictNumber(a[1]);
                 out << ValueText(f(T, P)) << '\n' << "P=" << Number17(P) << '\n';
-            }};
+            },
+            {kSuperheatedT, pressure}};
+}
+
+// One line naming every argument outside its range, or nothing.
+std::string RangeWarning(const std::string& name, const Command& command,
+                         const std::vector<std::string>& args) {
+    std::string outside;
+    for (const ArgumentRange& range : command.ranges) {
+        const double value = StrictNumber(args[range.index]);
+        if (value >= range.low && value <= range.high) continue;
+        outside += outside.empty() ? "" : "; ";
+        outside += std::string(range.symbol) + " = " + ShortNumber(value) + " lies outside " +
+                   ShortNumber(range.low) + " to " + ShortNumber(range.high) + " " + range.unit;
+    }
+    if (outside.empty()) return {};
+    return "calorix-steam: " + name + ": " + outside +
+           ", where the correlation holds; the model's value is printed all the same\n";
 }
 
 const std::map<std::string, Command>& Commands() {
     static const std::map<std::string, Command> commands = {
         {"SatPressure",
-         {1, "T",
+         {1,
+          "T",
           [](const auto& a, std::ostream& out) {
               out << Number17(SatPressure(StrictNumber(a[0]))) << '\n';
-          }}},
+          },
+          {kSaturatedT}}},
         {"SatTemperature",
-         {1, "P",
+         {1,
+          "P",
           [](const auto& a, std::ostream& out) {
               double P = StrictNumber(a[0]);
               out << ValueText(SatTemperature(P)) << '\n' << "P=" << Number17(P) << '\n';
-          }}},
+          },
+          {kSaturationP}}},
         {"SatLiquidVolume", Saturated(SatLiquidVolume)},
         {"SatVaporVolume", Saturated(SatVaporVolume)},
         {"SatLiquidEnthalpy", Saturated(SatLiquidEnthalpy)},
@@ -132,12 +185,15 @@ const std::map<std::string, Command>& Commands() {
                   << '\n';
           }}},
         {"StateRegion",
-         {2, "s T",
+         {2,
+          "s T",
           [](const auto& a, std::ostream& out) {
               out << StateRegion(StrictNumber(a[0]), StrictNumber(a[1])) << '\n';
-          }}},
+          },
+          {{0, "s", 0, 12, "kJ/kg-K"}, {1, "T", 273.16, 1273.16, "K"}}}},
         {"panel",
-         {3, "click|locate T s",
+         {3,
+          "click|locate T s",
           [](const auto& a, std::ostream& out) {
               PanelVariant variant;
               if (a[0] == "click") {
@@ -149,7 +205,8 @@ const std::map<std::string, Command>& Commands() {
               }
               double T = StrictNumber(a[1]);
               out << QuotedText(StatePanelText(variant, T, StrictNumber(a[2]))) << '\n';
-          }}},
+          },
+          {{1, "T", 273.16, 1273.16, "K"}, {2, "s", 0, 12, "kJ/kg-K"}}}},
     };
     return commands;
 }
@@ -192,10 +249,23 @@ std::string QuotedText(const std::string& text) {
     return quoted + '"';
 }
 
+namespace {
+
+// A result that did not reach its reader (a full disk, a closed pipe) is a
+// failure, never a success.
+int Written(std::ostream& out, std::ostream& err) {
+    out.flush();
+    if (out) return 0;
+    err << "calorix-steam: the result could not be written to the standard output\n";
+    return 1;
+}
+
+}  // namespace
+
 int RunSteamCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         PrintHelp(out);
-        return 0;
+        return Written(out, err);
     }
     if (args.empty()) {
         err << "calorix-steam: no name given; see calorix-steam --help\n";
@@ -212,13 +282,16 @@ int RunSteamCommand(const std::vector<std::string>& args, std::ostream& out, std
         err << "calorix-steam: " << args[0] << " takes " << command.usage << '\n';
         return 2;
     }
+    std::string warning;
     try {
         command.run(rest, out);
+        warning = RangeWarning(args[0], command, rest);
     } catch (const UsageError& error) {
         err << "calorix-steam: " << args[0] << ": " << error.what() << '\n';
         return 2;
     }
-    return 0;
+    err << warning;
+    return Written(out, err);
 }
 
 }  // namespace calorix

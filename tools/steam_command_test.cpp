@@ -2,7 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <sstream>
+#include <streambuf>
+#include <string>
+#include <vector>
+
+extern char** environ;
 
 namespace calorix {
 namespace {
@@ -72,6 +82,112 @@ TEST(SteamCommand, RejectsWhatItCannotRead) {
         ASSERT_FALSE(outcome.err.empty());
         EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1) << "one line: " << outcome.err;
     }
+}
+
+// Outside the range of its correlation a name still prints the model's value,
+// so that scripts keep working, and says on err which argument lies where.
+TEST(SteamCommand, WarnsOfArgumentsOutsideTheirRangeAndStillPrintsTheValue) {
+    const Outcome cold = RunCommand({"SatPressure", "0"});
+    EXPECT_EQ(cold.status, 0);
+    EXPECT_EQ(cold.out, RunCommand({"SatPressure", "0"}).out);
+    EXPECT_FALSE(cold.out.empty());
+    EXPECT_EQ(cold.err,
+              "calorix-steam: SatPressure: T = 0 lies outside 273.16 to 647.3 K, where the "
+              "correlation holds; the model's value is printed all the same\n");
+
+    const Outcome both = RunCommand({"SuperheatedEntropy", "-5", "-1"});
+    EXPECT_EQ(both.status, 0);
+    EXPECT_NE(both.out.find("\nP=-1\n"), std::string::npos);
+    EXPECT_NE(both.err.find("T = -5 lies outside 273.16 to 1591.45 K"), std::string::npos);
+    EXPECT_NE(both.err.find("P = -1 lies outside 0.000611 to 22.0891 MPa"), std::string::npos);
+    EXPECT_EQ(both.err.find('\n'), both.err.size() - 1) << "one line: " << both.err;
+
+    EXPECT_NE(RunCommand({"panel", "click", "1300", "13"}).err.find("T = 1300"), std::string::npos);
+    EXPECT_NE(RunCommand({"StateRegion", "-0.5", "400"}).err.find("s = -0.5"), std::string::npos);
+    // Inside, and at the ends of, every range: nothing on err.
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"SatPressure", "273.16"},
+                                               {"SatVaporEntropy", "647.3"},
+                                               {"SatTemperature", "22.0891"},
+                                               {"SuperheatedVolume", "1591.45", "0.000611"},
+                                               {"panel", "locate", "1273.16", "12"},
+                                               {"NumberText", "-1e300"}}) {
+        EXPECT_EQ(RunCommand(args).err, "") << args[0];
+    }
+}
+
+// An output stream that refuses every byte, as a full disk does.
+class RefusingBuffer : public std::streambuf {
+  protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+};
+
+TEST(SteamCommand, AResultThatCannotBeWrittenFailsWithStatusOne) {
+    RefusingBuffer refusing;
+    std::ostream out(&refusing);
+    std::ostringstream err;
+    EXPECT_EQ(RunSteamCommand({"SatPressure", "373.15"}, out, err), 1);
+    EXPECT_EQ(err.str(), "calorix-steam: the result could not be written to the standard output\n");
+    std::ostream help(&refusing);
+    std::ostringstream helpErr;
+    EXPECT_EQ(RunSteamCommand({"--help"}, help, helpErr), 1);
+}
+
+// The program itself, writing to a full disk and into a pipe nobody reads.
+struct ProcessOutcome {
+    int status = -1;
+    std::string err;
+};
+
+ProcessOutcome RunTool(const std::vector<std::string>& args, int stdoutFd) {
+    int errPipe[2];
+    if (::pipe(errPipe) != 0) return {};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, stdoutFd, STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, errPipe[1], STDERR_FILENO);
+    std::vector<std::string> argv = {CALORIX_STEAM_TOOL};
+    argv.insert(argv.end(), args.begin(), args.end());
+    std::vector<char*> pointers;
+    for (std::string& arg : argv)
+        pointers.push_back(arg.data());
+    pointers.push_back(nullptr);
+    pid_t pid = 0;
+    const int spawned =
+        posix_spawn(&pid, CALORIX_STEAM_TOOL, &actions, nullptr, pointers.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(errPipe[1]);
+    ProcessOutcome outcome;
+    char buffer[256];
+    for (ssize_t got; (got = ::read(errPipe[0], buffer, sizeof buffer)) > 0;)
+        outcome.err.append(buffer, size_t(got));
+    ::close(errPipe[0]);
+    int status = 0;
+    if (spawned != 0 || ::waitpid(pid, &status, 0) != pid) return outcome;
+    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return outcome;
+}
+
+TEST(SteamCommandProgram, FailsWhenItsOutputCannotBeWritten) {
+    const int full = ::open("/dev/full", O_WRONLY);
+    ASSERT_GE(full, 0);
+    const ProcessOutcome toFullDisk = RunTool({"SatPressure", "373.15"}, full);
+    ::close(full);
+    EXPECT_EQ(toFullDisk.status, 1);
+    EXPECT_NE(toFullDisk.err.find("could not be written"), std::string::npos) << toFullDisk.err;
+
+    int closed[2];
+    ASSERT_EQ(::pipe(closed), 0);
+    ::close(closed[0]);  // nobody will ever read
+    const ProcessOutcome toClosedPipe = RunTool({"--help"}, closed[1]);
+    ::close(closed[1]);
+    EXPECT_EQ(toClosedPipe.status, 1);
+    EXPECT_NE(toClosedPipe.err.find("could not be written"), std::string::npos);
+
+    const int null = ::open("/dev/null", O_WRONLY);
+    ASSERT_GE(null, 0);
+    EXPECT_EQ(RunTool({"SatPressure", "373.15"}, null).status, 0);
+    ::close(null);
 }
 
 TEST(SteamCommand, HelpListsTheNames) {
