@@ -1,5 +1,6 @@
 #include "lines/two_box_location.h"
 
+#include "lines/pointer_shape.h"
 #include "lines/property_searches.h"
 #include "lines/single_property_lines.h"
 #include "steam/saturated_properties.h"
@@ -29,7 +30,7 @@ void MarkState(Location& location, CurrentPoint& point, double s, double T,
 
 // A search that found no state: nothing drawn, the arrow and a beep.
 void Abandon(Location& location) {
-    location.mousePointer = 0;
+    location.mousePointer = kMousePointerDefault;
     location.plan.Refresh();
     location.beep = true;
 }
@@ -77,106 +78,137 @@ bool IsSolvedPair(BoxPair pair) {
            pair == BoxPair::kTs || pair == BoxPair::kPs;
 }
 
+namespace {
+
+// The box values and texts of the pair being located. Labels quote the texts.
+struct PairInputs {
+    const BoxTexts& texts;
+    double T, P, v, h, s;
+    const std::string& Text(int index) const { return texts[size_t(index)]; }
+};
+
+// Entropy of the wet state of quality x at T.
+double WetEntropy(double T, double x) {
+    const double sf = SatLiquidEntropy(T);
+    return sf + x * (double(SatVaporEntropy(T)) - sf);
+}
+
+// (T, P): the superheated state, or where T and P give none, the whole
+// segment across the dome at T, labelled at its end, with nothing located.
+void LocateTP(const PairInputs& in, Location& location, CurrentPoint& point) {
+    point.PointT = in.T;
+    double pressure = in.P;
+    const double superheatedEntropy = SuperheatedEntropy(in.T, pressure);
+    const std::string label = "(T=" + in.Text(kT) + ", P=" + in.Text(kP) + ")";
+    if (superheatedEntropy > double(SatVaporEntropy(in.T))) {
+        MarkState(location, point, superheatedEntropy, in.T, label);
+        return;
+    }
+    DomeSegment(location.plan, in.T);
+    location.plan.Label(label);
+}
+
+// (T, h): below 2850 kJ/kg in the dome at T (nothing where h lies outside
+// it); from 2850 on superheated, by pressure.
+void LocateTh(const PairInputs& in, Location& location, CurrentPoint& point) {
+    Plan& plan = location.plan;
+    plan.Color(kIsenthalpColor);
+    const std::string label = "(h=" + in.Text(kH) + ", T=" + in.Text(kT) + ")";
+    if (in.h < kSuperheatedEnthalpy) {
+        const std::optional<double> x =
+            DrynessFraction(SatLiquidEnthalpy(in.T), EvaporationEnthalpy(in.T), in.h);
+        if (!x) return;  // outside the dome at T: nothing to mark
+        MarkState(location, point, WetEntropy(in.T, *x), in.T, label);
+        plan.Refresh();
+        return;
+    }
+    const std::optional<double> found = PressureOfEnthalpy(in.T, in.h, CollapseDetection::kOn);
+    if (!found) {
+        Abandon(location);
+        return;
+    }
+    double pressure = *found;
+    MarkState(location, point, SuperheatedEntropy(in.T, pressure), in.T, label);
+    plan.Refresh();
+}
+
+// (T, v): wet where v lies between vf and vg at T (ending with the arrow),
+// else superheated, by pressure.
+void LocateTv(const PairInputs& in, Location& location, CurrentPoint& point) {
+    Plan& plan = location.plan;
+    plan.Color(kIsochoreColor);
+    const std::string label = "(v=" + in.Text(kV) + ", T=" + in.Text(kT) + ")";
+    const double vf = SatLiquidVolume(in.T);
+    const std::optional<double> x = DrynessFraction(vf, double(SatVaporVolume(in.T)) - vf, in.v);
+    if (x) {
+        MarkState(location, point, WetEntropy(in.T, *x), in.T, label);
+        location.mousePointer = kMousePointerDefault;
+        plan.Refresh();
+        return;
+    }
+    // A volume that no pressure of the range gives at T has no state.
+    const std::optional<double> found = PressureOfVolume(in.T, in.v, CollapseDetection::kOn);
+    if (!found) {
+        Abandon(location);
+        return;
+    }
+    double pressure = *found;
+    const double superheatedEntropy = SuperheatedEntropy(in.T, pressure);
+    plan.Refresh();
+    MarkState(location, point, superheatedEntropy, in.T, label);
+    plan.Refresh();
+}
+
+// (P, s): wet, or left of the dome, at the saturation temperature on the
+// isobar's segment across the dome; otherwise superheated, by temperature.
+void LocatePs(const PairInputs& in, Location& location, CurrentPoint& point) {
+    Plan& plan = location.plan;
+    plan.Color(kIsobarColor);
+    const std::string label = "(P=" + in.Text(kP) + ", s=" + in.Text(kS) + ")";
+    double pressure = in.P;
+    const double saturation = SatTemperature(pressure);
+    if (in.s < double(SatVaporEntropy(saturation))) {
+        DomeSegment(plan, saturation);
+        MarkState(location, point, in.s, saturation, label);
+        return;
+    }
+    // An entropy that no temperature of the range gives at P has no state.
+    const std::optional<double> found = TemperatureOfEntropy(in.P, in.s, CollapseDetection::kOn);
+    if (!found) {
+        Abandon(location);
+        return;
+    }
+    MarkState(location, point, in.s, *found, label);
+}
+
+}  // namespace
+
 Location LocateState(BoxPair pair, const BoxTexts& texts, CurrentPoint& point) {
     Location location;
-    Plan& plan = location.plan;
-    const double T = BoxValue(texts[kT]);
-    const double P = BoxValue(texts[kP]);
-    const double v = BoxValue(texts[kV]);
-    const double h = BoxValue(texts[kH]);
-    const double s = BoxValue(texts[kS]);
-    const std::string& tText = texts[kT];
-    const std::string& pText = texts[kP];
-
+    const PairInputs in{texts,
+                        BoxValue(texts[kT]),
+                        BoxValue(texts[kP]),
+                        BoxValue(texts[kV]),
+                        BoxValue(texts[kH]),
+                        BoxValue(texts[kS])};
     switch (pair) {
-        case BoxPair::kTP: {
-            point.PointT = T;
-            double p = P;
-            const double sSuperheated = SuperheatedEntropy(T, p);
-            const std::string label = "(T=" + tText + ", P=" + pText + ")";
-            if (sSuperheated > double(SatVaporEntropy(T))) {
-                MarkState(location, point, sSuperheated, T, label);
-            } else {
-                // No superheated state at T and P: the whole segment across
-                // the dome at T, labelled at its end; nothing is located.
-                DomeSegment(plan, T);
-                plan.Label(label);
-            }
+        case BoxPair::kTP:
+            LocateTP(in, location, point);
             break;
-        }
-        case BoxPair::kTh: {
-            plan.Color(kIsenthalpColor);
-            const std::string label = "(h=" + texts[kH] + ", T=" + tText + ")";
-            if (h < kSuperheatedEnthalpy) {
-                const double hf = SatLiquidEnthalpy(T);
-                const std::optional<double> x = DrynessFraction(hf, EvaporationEnthalpy(T), h);
-                if (!x) break;  // outside the dome at T: nothing to mark
-                const double sf = SatLiquidEntropy(T);
-                MarkState(location, point, sf + *x * (double(SatVaporEntropy(T)) - sf), T, label);
-                plan.Refresh();
-            } else {
-                const std::optional<double> found =
-                    PressureOfEnthalpy(T, h, CollapseDetection::kOn);
-                if (!found) {
-                    Abandon(location);
-                    break;
-                }
-                double p = *found;
-                MarkState(location, point, SuperheatedEntropy(T, p), T, label);
-                plan.Refresh();
-            }
+        case BoxPair::kTh:
+            LocateTh(in, location, point);
             break;
-        }
-        case BoxPair::kTv: {
-            plan.Color(kIsochoreColor);
-            const std::string label = "(v=" + texts[kV] + ", T=" + tText + ")";
-            const double vf = SatLiquidVolume(T);
-            const std::optional<double> x = DrynessFraction(vf, double(SatVaporVolume(T)) - vf, v);
-            if (x) {
-                const double sf = SatLiquidEntropy(T);
-                MarkState(location, point, sf + *x * (double(SatVaporEntropy(T)) - sf), T, label);
-                location.mousePointer = 0;
-                plan.Refresh();
-                break;
-            }
-            // A volume that no pressure of the range gives at T has no state.
-            const std::optional<double> found = PressureOfVolume(T, v, CollapseDetection::kOn);
-            if (!found) {
-                Abandon(location);
-                break;
-            }
-            double p = *found;
-            const double sSuperheated = SuperheatedEntropy(T, p);
-            plan.Refresh();
-            MarkState(location, point, sSuperheated, T, label);
-            plan.Refresh();
+        case BoxPair::kTv:
+            LocateTv(in, location, point);
             break;
-        }
         case BoxPair::kTs:
-            MarkState(location, point, s, T, "(s=" + texts[kS] + ", T=" + tText + ")");
+            MarkState(location, point, in.s, in.T,
+                      "(s=" + in.Text(kS) + ", T=" + in.Text(kT) + ")");
             break;
-        case BoxPair::kPs: {
-            plan.Color(kIsobarColor);
-            const std::string label = "(P=" + pText + ", s=" + texts[kS] + ")";
-            double p = P;
-            const double Ts = SatTemperature(p);
-            if (s < double(SatVaporEntropy(Ts))) {
-                // Wet, or left of the dome: marked at the saturation
-                // temperature on the isobar's segment across the dome.
-                DomeSegment(plan, Ts);
-                MarkState(location, point, s, Ts, label);
-                break;
-            }
-            // An entropy that no temperature of the range gives at P has no state.
-            const std::optional<double> found = TemperatureOfEntropy(P, s, CollapseDetection::kOn);
-            if (!found) {
-                Abandon(location);
-                break;
-            }
-            MarkState(location, point, s, *found, label);
+        case BoxPair::kPs:
+            LocatePs(in, location, point);
             break;
-        }
-        default:
+        default:  // the pairs left to the user
             break;
     }
     return location;
