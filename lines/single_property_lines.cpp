@@ -1,5 +1,6 @@
 #include "lines/single_property_lines.h"
 
+#include "lines/chart_range.h"
 #include "lines/property_searches.h"
 #include "steam/saturated_properties.h"
 #include "steam/saturation_line.h"
@@ -27,7 +28,7 @@ void DomeSegment(Plan& plan, double Ts) {
 Plan Isotherm(double T, const std::string& tText) {
     Plan plan;
     plan.Color(kIsothermColor);
-    plan.MarkedSegment(0, T, 12, T);
+    plan.MarkedSegment(kChartMinEntropy, T, kChartMaxEntropy, T);
     plan.Label("T = " + tText + " K");
     return plan;
 }
@@ -35,7 +36,7 @@ Plan Isotherm(double T, const std::string& tText) {
 Plan Isentrope(double s, const std::string& sText) {
     Plan plan;
     plan.Color(kIsentropeColor);
-    plan.MarkedSegment(s, kTriplePointTemperature, s, kChartTopTemperature);
+    plan.MarkedSegment(s, kChartMinTemperature, s, kChartMaxTemperature);
     plan.Label("s = " + sText + " kJ/kg-K");
     return plan;
 }
@@ -46,18 +47,14 @@ Plan Isobar(double P, const std::string& pText, CurrentPoint& point) {
     double clipped = P;  // SatTemperature may lower its argument; P stays as given
     const double Ts = SatTemperature(clipped);
     point.PointT = Ts;
-    const double sf = SatLiquidEntropy(Ts);
+    DomeSegment(plan, Ts);
+
     const double sg = SatVaporEntropy(Ts);
-
-    plan.MoveTo(sf, Ts);
-    for (double s = sf; s <= sg; s += kDomeStep)
-        plan.LineTo(s, Ts);
-
-    for (double s = 1.1 * sg; s <= 12; s += kSuperheatedEntropyStep) {
+    for (double s = 1.1 * sg; s <= kChartMaxEntropy; s += kSuperheatedEntropyStep) {
         const double T = *TemperatureOfEntropy(P, s, CollapseDetection::kOff);
         plan.LineTo(s, T);
         // The segment to the first point above the chart is drawn and kept.
-        if (T > kChartTopTemperature) break;
+        if (T > kChartMaxTemperature) break;
         plan.Refresh();
     }
     plan.Label("P = " + pText + " MPa");
@@ -90,7 +87,7 @@ Plan Isochore(double v, const std::string& vText) {
     // Where the needed pressure leaves the search range the search returns
     // its bracket's midpoint, lower than the pressure before: the line ends.
     double previousP = 0;
-    for (; T <= kChartTopTemperature; T += kTemperatureStep) {
+    for (; T <= kChartMaxTemperature; T += kTemperatureStep) {
         double P = *PressureOfVolume(T, v, CollapseDetection::kOff);
         if (P < previousP) break;
         previousP = P;
