@@ -31,7 +31,7 @@ void ChartWindow::Command3_Click() {
 
 bool ChartWindow::EndsWithoutMarker(double s, double T, OutsideMessage outside) {
     // The edges of the chart count as inside.
-    if (T < 273.16 || T > 1273.16 || s < 0 || s > 12) {
+    if (!OnChart(s, T)) {
         if (outside == OutsideMessage::kShow) {
             messages_.MsgBox(QStringLiteral("Location outside digram."));
         }

@@ -47,7 +47,7 @@ void ChartWindow::DrawTicks() {
         if (middle) Print(middleEntropy);
     }
     const QString middleTemperature =
-        QString::fromStdString(NumberText((kTriplePointTemperature + kChartTopTemperature) / 2));
+        QString::fromStdString(NumberText((kChartMinTemperature + kChartMaxTemperature) / 2));
     for (int D = 1; D <= kTemperatureTicks; ++D) {
         const double y = f.ChartBottom - D * f.ChartHeight / kTemperatureTicks;
         const bool middle = D == kTemperatureTicks / 2;

@@ -3,11 +3,9 @@
 // The chart frame: where the chart lies in the chart window, in twips, and
 // the mapping between states (s, T) and drawing points. Set when the chart
 // window opens; it outlives a closed chart window.
-namespace calorix {
+#include "lines/chart_range.h"
 
-inline constexpr double kChartEntropySpan = 12;            // kJ/kg-K, s = 0 at the left edge
-inline constexpr double kChartBottomTemperature = 273.16;  // K
-inline constexpr double kChartTemperatureSpan = 1000;      // K, up to 1273.16 at the top edge
+namespace calorix {
 
 struct ChartPoint {
     double x = 0;
@@ -35,13 +33,13 @@ struct ChartFrame {
 
     // Drawing point of the state with entropy s in kJ/kg-K and temperature T in K.
     ChartPoint Map(double s, double T) const {
-        return {ChartLeft + ChartWidth * s / kChartEntropySpan,
-                ChartBottom - ChartHeight * (T - kChartBottomTemperature) / kChartTemperatureSpan};
+        return {ChartLeft + ChartWidth * s / kChartMaxEntropy,
+                ChartBottom - ChartHeight * (T - kChartMinTemperature) / kChartTemperatureSpan};
     }
     // Entropy and temperature under a drawing point.
-    double EntropyAt(double x) const { return kChartEntropySpan * (x - ChartLeft) / ChartWidth; }
+    double EntropyAt(double x) const { return kChartMaxEntropy * (x - ChartLeft) / ChartWidth; }
     double TemperatureAt(double y) const {
-        return kChartBottomTemperature + kChartTemperatureSpan * (ChartBottom - y) / ChartHeight;
+        return kChartMinTemperature + kChartTemperatureSpan * (ChartBottom - y) / ChartHeight;
     }
 };
 

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "lines/chart_range.h"
+#include "readout/number_text.h"
 #include "surface/message_boxes.h"
 #include "surface/twips.h"
 
@@ -22,6 +24,11 @@ const char* const kBoxTips[kPropertyCount] = {"Temperature in K", "Pressure in M
                                               "Entropy in kJ/kg-K"};
 const char* const kBoxLetters[kPropertyCount] = {"T", "P", "v", "h", "s"};
 constexpr double kButtonWidth = 855, kButtonHeight = 375;
+
+// A chart value as the axis labels show it: " 1273.16".
+QString NumberCaption(double value) {
+    return QString::fromStdString(NumberText(value));
+}
 
 QString IndexedName(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
@@ -253,19 +260,19 @@ void ChartWindow::LayOut(double frameScaleWidth, double frameScaleHeight) {
            f.ChartBottom - f.ChartHeight / 2 - 0.5 * PlaceOf(temperatureTitle).height);
     CaptionLabel& topLeft = *axisLabels_[2];
     SetTop(topLeft, f.ChartBottom - f.ChartHeight - 350);
-    topLeft.SetCaption(QStringLiteral(" 1273.16"));
+    topLeft.SetCaption(NumberCaption(kChartMaxTemperature));
     CaptionLabel& entropyEnd = *axisLabels_[3];
     SetLeft(entropyEnd, f.ChartLeft + f.ChartWidth);
     SetTop(entropyEnd, PlaceOf(entropyTitle).top);
-    entropyEnd.SetCaption(QStringLiteral(" 12"));
+    entropyEnd.SetCaption(NumberCaption(kChartMaxEntropy));
     CaptionLabel& entropyStart = *axisLabels_[4];
     SetLeft(entropyStart, f.ChartLeft);
     SetTop(entropyStart, PlaceOf(entropyTitle).top);
-    entropyStart.SetCaption(QStringLiteral(" 0"));
+    entropyStart.SetCaption(NumberCaption(kChartMinEntropy));
     CaptionLabel& bottomLeft = *axisLabels_[5];
     SetLeft(bottomLeft, f.ChartLeft - PlaceOf(bottomLeft).width - 50);
     SetTop(bottomLeft, f.ChartBottom);
-    bottomLeft.SetCaption(QStringLiteral(" 273.16"));
+    bottomLeft.SetCaption(NumberCaption(kChartMinTemperature));
 }
 
 void ChartWindow::PlaceCrossHairAlongEdges() {

@@ -6,6 +6,7 @@
 #include "lines/box_values.h"
 #include "lines/current_point.h"
 #include "lines/plan.h"
+#include "lines/pointer_shape.h"
 
 // Two filled boxes: the state they define, located and marked, or for the
 // pairs that are not computed, the two lines whose crossing the user reads.
@@ -34,9 +35,10 @@ struct Location {
     Plan plan;
     // A state was located and marked; PointT and PointS hold it.
     bool located = false;
-    // The window's mouse pointer at the end: 2, or 0 where the command ends
-    // early (a wet (T,v) state, or a search that found nothing).
-    int mousePointer = 2;
+    // The window's mouse pointer at the end: the cross-hair, or the arrow
+    // where the command ends early (a wet (T,v) state, or a search that found
+    // nothing).
+    MousePointerShape mousePointer = kMousePointerCross;
     bool beep = false;
 };
 

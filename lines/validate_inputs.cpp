@@ -1,16 +1,17 @@
 #include "lines/validate_inputs.h"
 
+#include "lines/chart_range.h"
 #include "readout/number_text.h"
 
 namespace calorix {
 
 const std::array<PropertyRange, kPropertyCount>& ChartRanges() {
     static const std::array<PropertyRange, kPropertyCount> ranges{{
-        {273.16, 1273.16, "Temperature (273.16 - 1273.16  K)"},
+        {kChartMinTemperature, kChartMaxTemperature, "Temperature (273.16 - 1273.16  K)"},
         {0.00062, 22, "Pressure (0.00062 - 22  MPa)"},
         {0.005, 200, "Specific volume (0.005  - 200  m^3/kg)"},
         {200, 4600, "Enthalpy (200    - 4600  kJ/kg)"},
-        {0, 12, "Entropy (0    - 12  kJ/kg)"},
+        {kChartMinEntropy, kChartMaxEntropy, "Entropy (0    - 12  kJ/kg)"},
     }};
     return ranges;
 }

@@ -142,6 +142,22 @@ TEST_F(SurfacePaintTest, CircleDrawsItsOutlineOnly) {
     EXPECT_EQ(CountOtherThan(image, QRect(0, 93, 200, 27), kWhite), 0);  // below it
 }
 
+// A circle shows in its own colour, whatever was drawn before it and
+// whatever the fore colour is when the drawing is painted.
+TEST_F(SurfacePaintTest, ACircleIsPaintedInItsOwnColour) {
+    surface_.SetForeColor(QBColor(12));
+    surface_.Line(10 * kTwips, 10 * kTwips, 60 * kTwips, 40 * kTwips);
+    surface_.SetForeColor(QBColor(9));
+    surface_.Circle(100 * kTwips, 60 * kTwips, 30 * kTwips);
+    surface_.SetForeColor(QBColor(14));
+    const QImage image = Snapshot(surface_);
+    for (const QPoint crossing :
+         {QPoint(130, 60), QPoint(70, 60), QPoint(100, 30), QPoint(100, 90)}) {
+        EXPECT_TRUE(MostlyInk(PixelColor(image, crossing.x(), crossing.y()), QBColor(9)))
+            << crossing.x() << "," << crossing.y();
+    }
+}
+
 TEST_F(SurfacePaintTest, PrintedTextInksTheCellBelowAndRightOfThePoint) {
     QFont font = surface_.font();
     font.setPixelSize(16);

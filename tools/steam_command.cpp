@@ -7,12 +7,14 @@
 #include <optional>
 #include <stdexcept>
 
+#include "lines/chart_range.h"
 #include "readout/number_text.h"
 #include "readout/state_panel.h"
 #include "readout/state_region.h"
 #include "steam/saturated_properties.h"
 #include "steam/saturation_line.h"
 #include "steam/superheated.h"
+#include "steam/water_constants.h"
 
 namespace calorix {
 namespace {
@@ -82,9 +84,15 @@ struct ArgumentRange {
 // Saturated states up to the critical point, superheated steam as far as the
 // searches carry it, pressures of the saturation line up to where it is
 // clipped, and the chart itself for the region and the panel.
-constexpr ArgumentRange kSaturatedT{0, "T", 273.16, 647.3, "K"};
-constexpr ArgumentRange kSuperheatedT{0, "T", 273.16, 1591.45, "K"};
-constexpr ArgumentRange kSaturationP{0, "P", 0.000611, 22.0891, "MPa"};
+constexpr ArgumentRange kSaturatedT{0, "T", kTriplePointTemperature, kCriticalTemperature, "K"};
+constexpr ArgumentRange kSuperheatedT{0, "T", kTriplePointTemperature, kSearchTopTemperature, "K"};
+constexpr ArgumentRange kSaturationP{0, "P", 0.000611, kCriticalPressure, "MPa"};
+constexpr ArgumentRange ChartEntropy(std::size_t index) {
+    return {index, "s", kChartMinEntropy, kChartMaxEntropy, "kJ/kg-K"};
+}
+constexpr ArgumentRange ChartTemperature(std::size_t index) {
+    return {index, "T", kChartMinTemperature, kChartMaxTemperature, "K"};
+}
 
 struct Command {
     int arity;
@@ -190,7 +198,7 @@ const std::map<std::string, Command>& Commands() {
           [](const auto& a, std::ostream& out) {
               out << StateRegion(StrictNumber(a[0]), StrictNumber(a[1])) << '\n';
           },
-          {{0, "s", 0, 12, "kJ/kg-K"}, {1, "T", 273.16, 1273.16, "K"}}}},
+          {ChartEntropy(0), ChartTemperature(1)}}},
         {"panel",
          {3,
           "click|locate T s",
@@ -206,7 +214,7 @@ const std::map<std::string, Command>& Commands() {
               double T = StrictNumber(a[1]);
               out << QuotedText(StatePanelText(variant, T, StrictNumber(a[2]))) << '\n';
           },
-          {{1, "T", 273.16, 1273.16, "K"}, {2, "s", 0, 12, "kJ/kg-K"}}}},
+          {ChartTemperature(1), ChartEntropy(2)}}},
     };
     return commands;
 }
