@@ -8,7 +8,7 @@
 #include <QStyle>
 #include <QSysInfo>
 
-#include "chart/control_place.h"
+#include "surface/control_place.h"
 #include "surface/twips.h"
 
 namespace calorix {

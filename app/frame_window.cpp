@@ -3,8 +3,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -14,8 +12,8 @@
 #include "app/about_window.h"
 #include "app/tips_window.h"
 #include "chart/chart_window.h"
-#include "chart/control_place.h"
 #include "series/series_dialog.h"
+#include "surface/control_place.h"
 #include "surface/twips.h"
 
 namespace calorix {
@@ -35,13 +33,12 @@ FrameWindow::FrameWindow(MessageBoxes& messages, QString tipsPath, QWidget* pare
     : QMainWindow(parent), messages_(messages), tipsPath_(std::move(tipsPath)) {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("Calorix"));
-    area_ = new QMdiArea(this);
-    area_->setObjectName(QStringLiteral("ClientArea"));
-    area_->setBackground(palette().brush(QPalette::Dark));
+    area_ = new ChartArea(messages_, this);
     setCentralWidget(area_);
     CreateMenus();
     CreateStatusBar();
-    connect(area_, &QMdiArea::subWindowActivated, this, &FrameWindow::OnSubWindowActivated);
+    connect(area_, &ChartArea::ChartOpened, this, &FrameWindow::OnChartOpened);
+    connect(area_, &ChartArea::ChartClosed, this, [this] { ShowMenusOf(nullptr); });
     // Plot... opens the line-series dialog, modal over the frame.
     connect(this, &FrameWindow::PlotRequested, this, [this] {
         if (ChartWindow* chart = Chart()) {
@@ -55,6 +52,7 @@ FrameWindow::~FrameWindow() {
     // Nothing may reach the half-destroyed frame, and the series dialog, which
     // has no owner after its first OK, goes before the values it refers to.
     disconnect(area_, nullptr, this, nullptr);
+    if (ChartWindow* chart = Chart()) chart->disconnect(this);
     delete seriesDialog_.data();
 }
 
@@ -138,14 +136,10 @@ void FrameWindow::closeEvent(QCloseEvent* event) {
 }
 
 double FrameWindow::ClientScaleWidth() const {
-    return ScaleWidth(*area_);
+    return area_->ScaleWidth();
 }
 double FrameWindow::ClientScaleHeight() const {
-    return ScaleHeight(*area_);
-}
-
-ChartWindow* FrameWindow::Chart() const {
-    return chartWindow_ ? qobject_cast<ChartWindow*>(chartWindow_->widget()) : nullptr;
+    return area_->ScaleHeight();
 }
 
 void FrameWindow::ShowMenusOf(ChartWindow* chart) {
@@ -161,14 +155,10 @@ void FrameWindow::ShowMenusOf(ChartWindow* chart) {
 }
 
 void FrameWindow::OpenChartWindow() {
-    if (chartWindow_) return;
-    opening_ = true;
-    auto* chart = new ChartWindow(chartFrame_, currentPoint_, messages_);
-    chartWindow_ = area_->addSubWindow(chart, Qt::FramelessWindowHint);
-    chartWindow_->setAttribute(Qt::WA_DeleteOnClose);
-    chartWindow_->setWindowTitle(QStringLiteral("Steam"));
-    connect(chart, &ChartWindow::CloseRequested, this, &FrameWindow::CloseChartWindow);
-    connect(chart, &ChartWindow::Closed, this, &FrameWindow::ForgetChartWindow);
+    area_->OpenChartWindow();
+}
+
+void FrameWindow::OnChartOpened(ChartWindow* chart) {
     connect(chart, &ChartWindow::QuitRequested, this, &FrameWindow::EndRequested);
     connect(chart, &ChartWindow::AboutRequested, this, [this] { ShowAbout(false); });
     connect(chart, &ChartWindow::HelpRequested, this, [this] { Tips().ShowFromHelpMenu(); });
@@ -180,42 +170,6 @@ void FrameWindow::OpenChartWindow() {
                 statusPanels_[2]->setText(x);
             });
     ShowMenusOf(chart);
-    // The chart window fills the client area.
-    chartWindow_->showMaximized();
-    area_->setActiveSubWindow(chartWindow_);
-
-    const double SW = ClientScaleWidth();
-    const double SH = ClientScaleHeight();
-    chartFrame_ = ChartFrame::ForClientArea(SW, SH);
-    chart->DrawChartRectangle();
-    chart->LayOut(SW, SH);
-    chart->DrawTicks();
-    chart->DrawReferenceIsobars();
-    chart->PlaceCrossHairAlongEdges();
-    opening_ = false;
-    // The activation of the newly shown window, once its chart frame is set.
-    chart->DrawChartBackground();
-}
-
-void FrameWindow::OnSubWindowActivated(QMdiSubWindow* window) {
-    // Every activation of the chart window draws the dome over what is there.
-    if (opening_ || !window || window != chartWindow_) return;
-    if (ChartWindow* chart = Chart()) chart->DrawChartBackground();
-}
-
-void FrameWindow::CloseChartWindow() {
-    // The sub-window closes the chart window inside it, which reports back.
-    if (chartWindow_) chartWindow_->close();
-}
-
-void FrameWindow::ForgetChartWindow() {
-    // The window and its drawing are discarded once the handler that closed
-    // it has returned; from now on there is no chart window.
-    QMdiSubWindow* window = chartWindow_;
-    if (!window) return;
-    chartWindow_ = nullptr;
-    ShowMenusOf(nullptr);
-    window->close();
 }
 
 void FrameWindow::ShowAbout(bool modal) {

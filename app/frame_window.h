@@ -7,13 +7,10 @@
 #include <memory>
 #include <optional>
 
-#include "chart/chart_frame.h"
-#include "lines/current_point.h"
+#include "chart/chart_area.h"
 
 class QAction;
 class QLabel;
-class QMdiArea;
-class QMdiSubWindow;
 class QMenu;
 
 namespace calorix {
@@ -23,9 +20,9 @@ class MessageBoxes;
 class SeriesDialog;
 class TipsWindow;
 
-// The frame window: the menu bar, the status bar and the area that holds the
-// chart window. It owns the chart frame and the current point, which outlive
-// a closed chart window.
+// The frame window: the menu bar, the status bar and the client area that
+// holds the chart window. While the chart window is open its menus stand in
+// place of the frame's, and its readout shows in the status bar.
 class FrameWindow : public QMainWindow {
     Q_OBJECT
 
@@ -42,10 +39,10 @@ class FrameWindow : public QMainWindow {
     void OpenChartWindow();
 
     // The open chart window, or nothing.
-    ChartWindow* Chart() const;
-    const ChartFrame& Frame() const { return chartFrame_; }
-    CurrentPoint& Point() { return currentPoint_; }
-    QMdiArea& Area() const { return *area_; }
+    ChartWindow* Chart() const { return area_->Chart(); }
+    const ChartFrame& Frame() const { return area_->Frame(); }
+    CurrentPoint& Point() { return area_->Point(); }
+    ChartArea& Area() const { return *area_; }
     QAction& SteamItem() const { return *steamItem_; }
     // The open line-series dialog, or nothing.
     SeriesDialog* Series() const;
@@ -71,12 +68,8 @@ class FrameWindow : public QMainWindow {
     void CreateStatusBar();
     // The chart window's menus stand in place of the frame's while it is open.
     void ShowMenusOf(ChartWindow* chart);
-    void OnSubWindowActivated(QMdiSubWindow* window);
-    // Close of the chart window's menu or its key: closes its sub-window.
-    void CloseChartWindow();
-    // The chart window closed, by any route: the frame's own menus come back
-    // and the sub-window goes with it.
-    void ForgetChartWindow();
+    // The chart window opened: its menus and its readout come to the frame.
+    void OnChartOpened(ChartWindow* chart);
     void SizeStatusBar();
     void ShowAbout(bool modal);
 
@@ -86,12 +79,8 @@ class FrameWindow : public QMainWindow {
     // The property chosen in the line-series dialog; empty after its Close.
     std::optional<int> seriesProperty_;
     QPointer<SeriesDialog> seriesDialog_;
-    ChartFrame chartFrame_;
-    CurrentPoint currentPoint_;
 
-    QMdiArea* area_ = nullptr;
-    QPointer<QMdiSubWindow> chartWindow_;
-    bool opening_ = false;
+    ChartArea* area_ = nullptr;
 
     QMenu* fileMenu_ = nullptr;
     QMenu* infoMenu_ = nullptr;

@@ -10,9 +10,9 @@
 #include <functional>
 #include <utility>
 
-#include "app/test_frame.h"
 #include "series/series_dialog.h"
 #include "steam/saturated_properties.h"
+#include "testing/test_frame.h"
 
 namespace calorix {
 namespace {
@@ -97,6 +97,23 @@ TEST_F(FrameTest, MenusCarryTheirCaptions) {
     EXPECT_EQ(captions, (QStringList{"Show labels", "Show markers", "", "Close", "&Quit"}));
     EXPECT_TRUE(Chart().findChild<QAction*>("mnuShowLabels")->isChecked());
     EXPECT_TRUE(Chart().findChild<QAction*>("mnuShowMarkers")->isChecked());
+}
+
+// The chart window's readout shows in the frame's status bar and fits its
+// 1500-twip panels.
+TEST_F(FrameTest, TheReadoutShowsInTheStatusBarAndFitsItsPanels) {
+    const ChartPoint wet = frame_->Frame().Map(4.1235, 400.125);
+    emit Chart().MouseMove(float(wet.x), float(wet.y));
+    const QString expected[] = {"T =  400.12 K", "s =  4.123 kJ/kg-K", "x =  ."};
+    for (int i = 1; i <= 3; ++i) {
+        const QLabel* panel =
+            frame_->statusBar()->findChild<QLabel*>(QStringLiteral("Panel%1").arg(i));
+        ASSERT_NE(panel, nullptr);
+        EXPECT_TRUE(panel->text().startsWith(expected[i - 1])) << panel->text().toStdString();
+        EXPECT_LE(panel->fontMetrics().horizontalAdvance(panel->text()),
+                  panel->contentsRect().width())
+            << panel->text().toStdString();
+    }
 }
 
 TEST_F(FrameTest, TheBoxesTipsGiveTheirUnits) {

@@ -10,7 +10,7 @@
 
 #include "app/regular_file.h"
 #include "app/rtf_reader.h"
-#include "chart/control_place.h"
+#include "surface/control_place.h"
 #include "surface/twips.h"
 
 namespace calorix {

@@ -22,7 +22,7 @@
 #include "app/rtf_reader.h"
 #include "app/tips_window.h"
 #include "chart/chart_window.h"
-#include "surface/scripted_message_boxes.h"
+#include "testing/scripted_message_boxes.h"
 
 namespace calorix {
 namespace {

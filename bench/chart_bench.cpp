@@ -12,7 +12,7 @@
 #include "chart/chart_window.h"
 #include "lines/single_property_lines.h"
 #include "series/series_dialog.h"
-#include "surface/scripted_message_boxes.h"
+#include "testing/scripted_message_boxes.h"
 
 namespace calorix {
 namespace {

@@ -9,7 +9,7 @@
 
 namespace calorix {
 
-void ChartWindow::Command3_Click() {
+void ChartWindow::OnLocateClicked() {
     const int filled = CountFilled(BoxTextsNow());
     drawButton_->click();
     if (filled != 2) return;
@@ -47,7 +47,7 @@ bool ChartWindow::EndsWithoutMarker(double s, double T, OutsideMessage outside) 
     return false;
 }
 
-void ChartWindow::Command2_Click() {
+void ChartWindow::OnClearClicked() {
     const int answer = messages_.MsgBox(
         QStringLiteral("This will clear all lines and points constructed on the diagram.\r\r"
                        "Do you want to continue?"),
@@ -55,7 +55,7 @@ void ChartWindow::Command2_Click() {
     if (answer == MessageBoxes::kNo) return;
     Cls();
     SetForeColor(Qt::black);
-    Command5_Click();
+    OnClearBoxesClicked();
     panel_->SetCaption(QStringLiteral("Location:"));
     DrawChartBackground();
     SetForeColor(Qt::black);
@@ -64,7 +64,7 @@ void ChartWindow::Command2_Click() {
     SetForeColor(Qt::black);
 }
 
-void ChartWindow::Command5_Click() {
+void ChartWindow::OnClearBoxesClicked() {
     for (PropertyBox* box : boxes_)
         box->setText(QString());
 }

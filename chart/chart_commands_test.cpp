@@ -3,12 +3,12 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include "app/test_frame.h"
+#include "testing/chart_test.h"
 
 namespace calorix {
 namespace {
 
-class ChartCommandsTest : public test::FrameTest {
+class ChartCommandsTest : public test::ChartTest {
   protected:
     void DrawSomething() {
         Box(kT).setText("500");
@@ -106,9 +106,9 @@ TEST_F(ChartCommandsTest, ShowMarkersHalvesOnlyTheLaterMarkers) {
     EXPECT_TRUE(markers->isChecked());
 }
 
-TEST_F(ChartCommandsTest, PlotAboutAndHelpAskTheFrame) {
+TEST_F(ChartCommandsTest, PlotAsksTheWindowsOwner) {
     int plots = 0;
-    QObject::connect(frame_.get(), &FrameWindow::PlotRequested, [&plots] { ++plots; });
+    QObject::connect(&Chart(), &ChartWindow::PlotRequested, [&plots] { ++plots; });
     Chart().PlotButton().click();
     EXPECT_EQ(plots, 1);
 }
@@ -138,7 +138,7 @@ TEST_F(ChartCommandsTest, EveryActivationRedrawsTheDomeInMagentaOverNewLines) {
     Box(kT).setText("400");
     Chart().LocateButton().click();
     const size_t before = Chart().DisplayList().size();
-    Reactivate(frame_->Area());
+    Reactivate(*area_);
     int magenta = 0;
     for (const LinePrimitive& line : Drawn<LinePrimitive>(before))
         magenta += line.color == QBColor(5);
@@ -152,11 +152,11 @@ TEST_F(ChartCommandsTest, EveryActivationRedrawsTheDomeInMagentaOverNewLines) {
 // window is activated: a dome drawn over the dome that ends the drawing adds
 // nothing, and still leaves the fore colour magenta.
 TEST_F(ChartCommandsTest, ActivationsWithNothingDrawnLeaveTheDrawingAsItWas) {
-    Reactivate(frame_->Area());
+    Reactivate(*area_);
     const std::vector<Primitive> afterOne = Chart().DisplayList();
     for (int i = 0; i < 100; ++i) {
         Chart().SetForeColor(QBColor(12));
-        Reactivate(frame_->Area());
+        Reactivate(*area_);
         EXPECT_EQ(Chart().ForeColor(), QBColor(5));
     }
     EXPECT_TRUE(Chart().DisplayList() == afterOne);
@@ -166,7 +166,7 @@ TEST_F(ChartCommandsTest, ActivationsWithNothingDrawnLeaveTheDrawingAsItWas) {
     Chart().LocateButton().click();
     const size_t withLine = Chart().DisplayList().size();
     for (int i = 0; i < 10; ++i)
-        Reactivate(frame_->Area());
+        Reactivate(*area_);
     EXPECT_EQ(Chart().DisplayList().size(), withLine + 1 + 374 + 1 + 747);
 }
 

@@ -37,24 +37,24 @@ void ChartWindow::DrawTicks() {
     // where the tick ends: 6 under the top and over the bottom tick, 773.16
     // at the left and at the right edge.
     const QString middleEntropy = QString::fromStdString(NumberText(kEntropyTicks / 2));
-    for (int D = 1; D <= kEntropyTicks; ++D) {
-        const double x = f.ChartLeft + D * f.ChartWidth / kEntropyTicks;
-        const bool middle = D == kEntropyTicks / 2;
-        const double L = middle ? kMiddleTickLength : kTickLength;
-        Line(float(x), float(top), float(x), float(top + L));
+    for (int tick = 1; tick <= kEntropyTicks; ++tick) {
+        const double x = f.ChartLeft + tick * f.ChartWidth / kEntropyTicks;
+        const bool middle = tick == kEntropyTicks / 2;
+        const double length = middle ? kMiddleTickLength : kTickLength;
+        Line(float(x), float(top), float(x), float(top + length));
         if (middle) Print(middleEntropy);
-        Line(float(x), float(f.ChartBottom), float(x), float(f.ChartBottom - L));
+        Line(float(x), float(f.ChartBottom), float(x), float(f.ChartBottom - length));
         if (middle) Print(middleEntropy);
     }
     const QString middleTemperature =
         QString::fromStdString(NumberText((kChartMinTemperature + kChartMaxTemperature) / 2));
-    for (int D = 1; D <= kTemperatureTicks; ++D) {
-        const double y = f.ChartBottom - D * f.ChartHeight / kTemperatureTicks;
-        const bool middle = D == kTemperatureTicks / 2;
-        const double L = middle ? kMiddleTickLength : kTickLength;
-        Line(float(f.ChartLeft), float(y), float(f.ChartLeft + L), float(y));
+    for (int tick = 1; tick <= kTemperatureTicks; ++tick) {
+        const double y = f.ChartBottom - tick * f.ChartHeight / kTemperatureTicks;
+        const bool middle = tick == kTemperatureTicks / 2;
+        const double length = middle ? kMiddleTickLength : kTickLength;
+        Line(float(f.ChartLeft), float(y), float(f.ChartLeft + length), float(y));
         if (middle) Print(middleTemperature);
-        Line(float(f.Right()), float(y), float(f.Right() - L), float(y));
+        Line(float(f.Right()), float(y), float(f.Right() - length), float(y));
         if (middle) Print(middleTemperature);
     }
 }

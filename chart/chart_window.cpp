@@ -30,10 +30,6 @@ QString NumberCaption(double value) {
     return QString::fromStdString(NumberText(value));
 }
 
-QString IndexedName(const char* name, int index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
 }  // namespace
 
 ChartWindow::ChartWindow(ChartFrame& chartFrame, calorix::CurrentPoint& currentPoint,
@@ -74,11 +70,11 @@ void ChartWindow::CreateControls() {
         SetPlace(*boxLabels_[size_t(i)], {20, kBoxTops[i], 180, 255});
     }
 
+    // Enter presses a button only while it has the focus; otherwise Locate.
     auto button = [this](const char* name, const char* caption, ControlPlace place) {
-        auto* b = new QPushButton(QString::fromLatin1(caption), sidePanel_);
-        b->setObjectName(QString::fromLatin1(name));
+        QPushButton* b =
+            MakeButton(QString::fromLatin1(name), QString::fromLatin1(caption), place, sidePanel_);
         b->setAutoDefault(false);
-        SetPlace(*b, place);
         return b;
     };
     drawButton_ = button("Command1", "Draw", {30, 2820, kButtonWidth, kButtonHeight});
@@ -124,12 +120,12 @@ void ChartWindow::CreateControls() {
     crossHairVertical_ = AddLineControl(QStringLiteral("Line1"), QColor(192, 192, 192));
     crossHairHorizontal_ = AddLineControl(QStringLiteral("Line2"), QColor(192, 192, 192));
 
-    connect(drawButton_, &QPushButton::clicked, this, &ChartWindow::Command1_Click);
-    connect(clearButton_, &QPushButton::clicked, this, &ChartWindow::Command2_Click);
-    connect(locateButton_, &QPushButton::clicked, this, &ChartWindow::Command3_Click);
-    connect(clearBoxesButton_, &QPushButton::clicked, this, &ChartWindow::Command5_Click);
-    connect(this, &DrawingSurface::MouseMove, this, &ChartWindow::Form_MouseMove);
-    connect(this, &DrawingSurface::MouseDown, this, &ChartWindow::Form_MouseDown);
+    connect(drawButton_, &QPushButton::clicked, this, &ChartWindow::OnDrawClicked);
+    connect(clearButton_, &QPushButton::clicked, this, &ChartWindow::OnClearClicked);
+    connect(locateButton_, &QPushButton::clicked, this, &ChartWindow::OnLocateClicked);
+    connect(clearBoxesButton_, &QPushButton::clicked, this, &ChartWindow::OnClearBoxesClicked);
+    connect(this, &DrawingSurface::MouseMove, this, &ChartWindow::OnMouseMoved);
+    connect(this, &DrawingSurface::MouseDown, this, &ChartWindow::OnChartClicked);
     connect(plotButton_, &QPushButton::clicked, this, &ChartWindow::PlotRequested);
     DockSidePanel();
 }
@@ -226,10 +222,10 @@ void ChartWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void ChartWindow::LayOut(double frameScaleWidth, double frameScaleHeight) {
-    const double SW = frameScaleWidth;
+    const double frameWidth = frameScaleWidth;
     (void)frameScaleHeight;
     // The side panel: 0.12 of the frame's width.
-    SetWidth(*sidePanel_, SW * 0.075 * 1.6);
+    SetWidth(*sidePanel_, frameWidth * 0.075 * 1.6);
     DockSidePanel();
     const double panelWidth = PlaceOf(*sidePanel_).width;
 

@@ -3,11 +3,12 @@
 #include <QList>
 #include <array>
 
+#include "chart/chart_controls.h"
 #include "chart/chart_frame.h"
-#include "chart/control_place.h"
 #include "lines/box_values.h"
 #include "lines/current_point.h"
 #include "lines/plan.h"
+#include "surface/control_place.h"
 #include "surface/drawing_surface.h"
 
 class QAction;
@@ -105,12 +106,12 @@ class ChartWindow : public DrawingSurface {
     QPointF Map(double s, double T) const;
 
     // Handlers of the buttons and the mouse.
-    void Command1_Click();  // Draw
-    void Command2_Click();  // Clear
-    void Command3_Click();  // Locate
-    void Command5_Click();  // Clr boxes
-    void Form_MouseMove(float x, float y);
-    void Form_MouseDown(float x, float y);
+    void OnDrawClicked();
+    void OnClearClicked();
+    void OnLocateClicked();
+    void OnClearBoxesClicked();
+    void OnMouseMoved(float x, float y);
+    void OnChartClicked(float x, float y);
 
     ChartFrame& chartFrame_;
     calorix::CurrentPoint& currentPoint_;

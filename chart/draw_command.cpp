@@ -20,7 +20,7 @@ QString ToQString(const std::string& text) {
 
 }  // namespace
 
-void ChartWindow::Command1_Click() {
+void ChartWindow::OnDrawClicked() {
     lastDrawLocated_ = false;
     // The unit suffixes, visible in the boxes, before anything else.
     BoxTexts texts = BoxTextsNow();
@@ -72,13 +72,13 @@ void ChartWindow::Command1_Click() {
 }
 
 void ChartWindow::DrawTwoLines(int i1, const QString& value1, int i2, const QString& value2) {
-    Command5_Click();
+    OnClearBoxesClicked();
     InputBox(i1).setText(value1);
     drawButton_->click();
-    Command5_Click();
+    OnClearBoxesClicked();
     InputBox(i2).setText(value2);
     drawButton_->click();
-    Command5_Click();
+    OnClearBoxesClicked();
 }
 
 void ChartWindow::DrawReferenceIsobars() {

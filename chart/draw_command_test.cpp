@@ -2,16 +2,16 @@
 // check, the count of boxes, and each single-property line.
 #include <QAction>
 
-#include "app/test_frame.h"
 #include "surface/mouse_pointer.h"
+#include "testing/chart_test.h"
 
 namespace calorix {
 namespace {
 
-class DrawTest : public test::FrameTest {
+class DrawTest : public test::ChartTest {
   protected:
     void SetUp() override {
-        FrameTest::SetUp();
+        ChartTest::SetUp();
         start_ = Chart().DisplayList().size();
     }
 
@@ -24,7 +24,7 @@ class DrawTest : public test::FrameTest {
             texts << text.text;
         return texts;
     }
-    size_t DrawnCount() const { return frame_->Chart()->DisplayList().size() - start_; }
+    size_t DrawnCount() const { return area_->Chart()->DisplayList().size() - start_; }
     QStringList Prompts() const {
         QStringList prompts;
         for (const MsgBoxCall& call : messages_.Calls())
@@ -85,7 +85,7 @@ TEST_F(DrawTest, TemperaturesAtTheBoundsPassAndJustBelowOffends) {
     EXPECT_EQ(Printed(), (QStringList{"T = 273.16 K", "T = 1273.16 K"}));
     // The isotherm at 273.16 K lies along the bottom edge.
     const auto lines = Drawn<LinePrimitive>(start_);
-    EXPECT_EQ(lines[0].y1, float(frame_->Frame().ChartBottom));
+    EXPECT_EQ(lines[0].y1, float(area_->Frame().ChartBottom));
     Box(kT).setText("273.15");
     Draw();
     EXPECT_EQ(messages_.Calls().size(), 1u);
@@ -97,7 +97,7 @@ TEST_F(DrawTest, TextWithoutANumberReadsZero) {
     EXPECT_TRUE(messages_.Calls().empty());
     EXPECT_EQ(Printed(), QStringList{"s = abc kJ/kg-K"});
     const auto lines = Drawn<LinePrimitive>(start_);
-    EXPECT_EQ(lines[0].x1, float(frame_->Frame().ChartLeft)) << "the isentrope at s = 0";
+    EXPECT_EQ(lines[0].x1, float(area_->Frame().ChartLeft)) << "the isentrope at s = 0";
     Box(kS).clear();
     Box(kT).setText("abc");
     Draw();
@@ -160,7 +160,7 @@ TEST_F(DrawTest, BadInputNeverCrashesOrHangs) {
 TEST_F(DrawTest, IsothermIsALightRedMarkedSegmentAcrossTheChart) {
     Box(kT).setText("500");
     Draw();
-    const ChartFrame& f = frame_->Frame();
+    const ChartFrame& f = area_->Frame();
     const auto lines = Drawn<LinePrimitive>(start_);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].color, QBColor(12));
@@ -183,9 +183,9 @@ TEST_F(DrawTest, IsentropeIsBrownAndLabelledAtItsTop) {
     const auto lines = Drawn<LinePrimitive>(start_);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].color, QBColor(6));
-    EXPECT_EQ(lines[0].x1, float(frame_->Frame().Right())) << "s = 12 along the right edge";
+    EXPECT_EQ(lines[0].x1, float(area_->Frame().Right())) << "s = 12 along the right edge";
     EXPECT_EQ(Printed(), QStringList{"s = 12 kJ/kg-K"});
-    EXPECT_EQ(Drawn<TextPrimitive>(start_)[0].y, float(frame_->Frame().Top()));
+    EXPECT_EQ(Drawn<TextPrimitive>(start_)[0].y, float(area_->Frame().Top()));
 }
 
 TEST_F(DrawTest, MarkersAndLabelsFollowTheOptionsAtEachPress) {
@@ -204,22 +204,22 @@ TEST_F(DrawTest, MarkersAndLabelsFollowTheOptionsAtEachPress) {
 }
 
 TEST_F(DrawTest, IsobarStoresItsSaturationTemperatureAndEndsAboveTheChart) {
-    frame_->Point() = {1, 2};
+    area_->Point() = {1, 2};
     Box(kP).setText("1");
     Draw();
-    EXPECT_NEAR(frame_->Point().PointT, 453.0169, 1e-4);
-    EXPECT_EQ(frame_->Point().PointS, 2);
+    EXPECT_NEAR(area_->Point().PointT, 453.0169, 1e-4);
+    EXPECT_EQ(area_->Point().PointS, 2);
     const auto lines = Drawn<LinePrimitive>(start_);
     for (const LinePrimitive& line : lines)
         EXPECT_EQ(line.color, QBColor(13));
-    EXPECT_LT(lines.back().y2, float(frame_->Frame().Top())) << "the last point lies above the top";
+    EXPECT_LT(lines.back().y2, float(area_->Frame().Top())) << "the last point lies above the top";
     EXPECT_EQ(Printed(), QStringList{"P = 1 MPa"});
 }
 
 TEST_F(DrawTest, IsochoreOfTheSmallestVolumeLeavesTheDomeAt638K) {
     Box(kV).setText("0.005");
     Draw();
-    const ChartFrame& f = frame_->Frame();
+    const ChartFrame& f = area_->Frame();
     const auto lines = Drawn<LinePrimitive>(start_);
     ASSERT_GT(lines.size(), 5u);
     for (const LinePrimitive& line : lines)
@@ -243,7 +243,7 @@ TEST_F(DrawTest, IsochoreOf200RunsOnThroughTheSuperheatedRegion) {
     Box(kV).setText("200");
     Draw();
     const auto lines = Drawn<LinePrimitive>(start_);
-    const ChartFrame& f = frame_->Frame();
+    const ChartFrame& f = area_->Frame();
     EXPECT_GT(f.TemperatureAt(lines.back().y2), 700);
 }
 
@@ -255,7 +255,7 @@ TEST_F(DrawTest, IsenthalpHasNoPointAtTheSearchMidpoint) {
         Draw();
         for (const LinePrimitive& line : Drawn<LinePrimitive>(before)) {
             EXPECT_EQ(line.color, QBColor(3));
-            EXPECT_GT(std::abs(frame_->Frame().TemperatureAt(line.y2) - 932.305), 0.01) << h;
+            EXPECT_GT(std::abs(area_->Frame().TemperatureAt(line.y2) - 932.305), 0.01) << h;
         }
     }
 }

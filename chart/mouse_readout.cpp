@@ -10,7 +10,7 @@
 
 namespace calorix {
 
-void ChartWindow::Form_MouseMove(float x, float y) {
+void ChartWindow::OnMouseMoved(float x, float y) {
     const ChartFrame& f = chartFrame_;
     crossHairVertical_->SetVisible(true);
     crossHairHorizontal_->SetVisible(true);
@@ -41,7 +41,7 @@ void ChartWindow::Form_MouseMove(float x, float y) {
     emit ReadoutChanged(temperature, entropy, quality);
 }
 
-void ChartWindow::Form_MouseDown(float x, float y) {
+void ChartWindow::OnChartClicked(float x, float y) {
     SetForeColor(Qt::black);
     SetMousePointer(kMousePointerHourglass);
     double& T = currentPoint_.PointT;

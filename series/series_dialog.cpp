@@ -9,10 +9,10 @@
 #include <cmath>
 
 #include "chart/chart_window.h"
-#include "chart/control_place.h"
 #include "lines/box_values.h"
+#include "lines/series_values.h"
 #include "readout/number_text.h"
-#include "series/series_values.h"
+#include "surface/control_place.h"
 #include "surface/message_boxes.h"
 #include "surface/twips.h"
 
@@ -42,10 +42,6 @@ constexpr PropertyOptionDesign kPropertyOptions[kPropertyCount] = {
 constexpr ControlPlace kRangeBoxPlaces[4] = {
     {1770, 360, 975, 345}, {1770, 840, 975, 345}, {1770, 1320, 975, 345}, {1770, 1800, 975, 345}};
 
-QString IndexedName(const char* name, int index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
 QString TooManyLinesMessage() {
     return QStringLiteral(
                "This series would draw more than %1 lines.\r\r"
@@ -73,7 +69,7 @@ SeriesDialog::SeriesDialog(QWidget& frame, ChartWindow& chart, MessageBoxes& mes
     CreateControls();
     // Without a chart window there is nothing to plot on.
     connect(&chart, &QObject::destroyed, this, &QWidget::close);
-    Form_Load(frame);
+    PlaceAndChooseDefaults(frame);
 }
 
 SeriesDialog* SeriesDialog::Open(QPointer<SeriesDialog>& dialog, QWidget& frame, ChartWindow& chart,
@@ -107,7 +103,7 @@ void SeriesDialog::CreateControls() {
         SetPlace(*option, kPropertyOptions[i].place);
         propertyGroup_->addButton(option, i);
         propertyOptions_[size_t(i)] = option;
-        connect(option, &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
+        connect(option, &QRadioButton::clicked, this, [this, i] { OnPropertyChosen(i); });
     }
 
     rangeFrame_ = new QGroupBox(QStringLiteral("Plot range"), this);
@@ -133,7 +129,7 @@ void SeriesDialog::CreateControls() {
             SetPlace(*option, stepPlaces[k]);
             stepGroup_->addButton(option, k);
             stepOptions_[size_t(k)] = option;
-            connect(option, &QRadioButton::clicked, this, [this, k] { Option2_Click(k); });
+            connect(option, &QRadioButton::clicked, this, [this, k] { OnStepModeChosen(k); });
         }
         auto* box = new QLineEdit(rangeFrame_);
         box->setObjectName(IndexedName("Text1", i));
@@ -144,22 +140,19 @@ void SeriesDialog::CreateControls() {
     stepOptions_[1]->setChecked(true);
     rangeBoxes_[3]->setText(QStringLiteral("25"));
 
-    auto button = [this](const QString& name, const char* caption, ControlPlace place) {
-        auto* b = new QPushButton(QString::fromLatin1(caption), this);
-        b->setObjectName(name);
-        SetPlace(*b, place);
-        return b;
-    };
-    closeButton_ = button(IndexedName("Command1", 0), "Close", {720, 2700, 1215, 400});
-    clearButton_ = button(IndexedName("Command1", 1), "Clear", {2490, 2700, 1215, 400});
-    okButton_ = button(QStringLiteral("Command2"), "OK", {4230, 2700, 1185, 400});
+    closeButton_ = MakeButton(IndexedName("Command1", 0), QStringLiteral("Close"),
+                              {720, 2700, 1215, 400}, this);
+    clearButton_ = MakeButton(IndexedName("Command1", 1), QStringLiteral("Clear"),
+                              {2490, 2700, 1215, 400}, this);
+    okButton_ =
+        MakeButton(QStringLiteral("Command2"), QStringLiteral("OK"), {4230, 2700, 1185, 400}, this);
     okButton_->setDefault(true);
-    connect(closeButton_, &QPushButton::clicked, this, [this] { Command1_Click(0); });
-    connect(clearButton_, &QPushButton::clicked, this, [this] { Command1_Click(1); });
-    connect(okButton_, &QPushButton::clicked, this, &SeriesDialog::Command2_Click);
+    connect(closeButton_, &QPushButton::clicked, this, &SeriesDialog::OnSeriesCloseClicked);
+    connect(clearButton_, &QPushButton::clicked, this, &SeriesDialog::OnSeriesClearClicked);
+    connect(okButton_, &QPushButton::clicked, this, &SeriesDialog::OnOkClicked);
 }
 
-void SeriesDialog::Form_Load(QWidget& frame) {
+void SeriesDialog::PlaceAndChooseDefaults(QWidget& frame) {
     // 500 twips above the middle of the frame window, wherever the frame
     // stands on the screen; both windows are measured outside their borders.
     // The dialog's borders do not exist before it is shown: they are taken
@@ -173,15 +166,15 @@ void SeriesDialog::Form_Load(QWidget& frame) {
         twips(frameOuter.x()) + (twips(frameOuter.width()) - twips(outer.width())) / 2;
     const double top =
         twips(frameOuter.y()) + (twips(frameOuter.height()) - twips(outer.height())) / 2 - 500;
-    setProperty("Left", left);
-    setProperty("Top", top);
+    loadedLeft_ = left;
+    loadedTop_ = top;
     move(TwipsToPixels(left, twipsPerPixel), TwipsToPixels(top, twipsPerPixel));
 
     propertyOptions_[kT]->click();
     stepOptions_[1]->click();
 }
 
-void SeriesDialog::Option1_Click(int index) {
+void SeriesDialog::OnPropertyChosen(int index) {
     const PropertyOptionDesign& option = kPropertyOptions[index];
     rangeBoxes_[0]->setText(QString::fromLatin1(option.from));
     rangeBoxes_[1]->setText(QString::fromLatin1(option.to));
@@ -194,23 +187,23 @@ void SeriesDialog::Option1_Click(int index) {
     seriesProperty_ = index;
 }
 
-void SeriesDialog::Option2_Click(int index) {
+void SeriesDialog::OnStepModeChosen(int index) {
     const bool byIncrement = index == 0;
     rangeBoxes_[2]->setEnabled(byIncrement);
     rangeBoxes_[3]->setEnabled(!byIncrement);
 }
 
-void SeriesDialog::Command1_Click(int index) {
-    if (index == 1) {
-        // Clear asks first; the dialog stays open whatever the answer.
-        if (chart_) chart_->ClearButton().click();
-        return;
-    }
+void SeriesDialog::OnSeriesClearClicked() {
+    // Clear asks first; the dialog stays open whatever the answer.
+    if (chart_) chart_->ClearButton().click();
+}
+
+void SeriesDialog::OnSeriesCloseClicked() {
     seriesProperty_.reset();
     close();
 }
 
-void SeriesDialog::Command2_Click() {
+void SeriesDialog::OnOkClicked() {
     hide();
     PlotSeries();
     // A dialog whose chart window went away meanwhile has closed itself.

@@ -50,17 +50,23 @@ class SeriesDialog : public QDialog {
     QPushButton& CloseButton() const { return *closeButton_; }
     QPushButton& ClearButton() const { return *clearButton_; }
     QPushButton& OkButton() const { return *okButton_; }
+    // Where Load placed the dialog, in twips of the screen.
+    double LoadedLeft() const { return loadedLeft_; }
+    double LoadedTop() const { return loadedTop_; }
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void CreateControls();
-    void Form_Load(QWidget& frame);
-    void Option1_Click(int index);
-    void Option2_Click(int index);
-    void Command1_Click(int index);
-    void Command2_Click();
+    // The dialog placed over the frame, with the temperature defaults and
+    // "Number of points" chosen.
+    void PlaceAndChooseDefaults(QWidget& frame);
+    void OnPropertyChosen(int index);
+    void OnStepModeChosen(int index);
+    void OnSeriesCloseClicked();
+    void OnSeriesClearClicked();
+    void OnOkClicked();
     // Draws the lines of the chosen property, one for each value of the series.
     void PlotSeries();
     // Shown again after an OK: modeless, without owner, where it was.
@@ -81,6 +87,8 @@ class SeriesDialog : public QDialog {
     QPushButton* closeButton_ = nullptr;
     QPushButton* clearButton_ = nullptr;
     QPushButton* okButton_ = nullptr;
+    double loadedLeft_ = 0;
+    double loadedTop_ = 0;
 };
 
 }  // namespace calorix

@@ -7,88 +7,13 @@
 #include <limits>
 #include <optional>
 
-#include "app/test_frame.h"
 #include "series/series_dialog.h"
-#include "series/series_values.h"
+#include "testing/chart_test.h"
 
 namespace calorix {
 namespace {
 
-using test::FrameTest;
-
-// ---------------------------------------------------------------------------
-// The values of a series, without a window.
-
-TEST(SeriesStepTest, ByIncrementOrByNumberOfPoints) {
-    EXPECT_EQ(SeriesStep(274, 1273, 100, 9, false), 100);
-    EXPECT_EQ(SeriesStep(274, 1273, 100, 9, true), 111);
-    EXPECT_EQ(SeriesStep(1273, 274, 100, 9, true), -111);
-    // The count is the number of steps; 0 steps give no step at all.
-    EXPECT_EQ(SeriesStep(274, 1273, 100, 0, true), std::nullopt);
-    EXPECT_EQ(SeriesStep(274, 274, 100, 0, true), std::nullopt);
-    EXPECT_EQ(SeriesStep(274, 1273, 0, 0, false), 0);
-}
-
-TEST(SeriesTest, AccumulatesFromFromUntilTheValuePassesTo) {
-    const SeriesValues entropy = Series(0, 12, 1.0);
-    ASSERT_EQ(entropy.outcome, SeriesOutcome::kValues);
-    ASSERT_EQ(entropy.values.size(), 13u);
-    for (size_t i = 0; i < entropy.values.size(); ++i)
-        EXPECT_EQ(entropy.values[i], double(i));
-
-    // The accumulated 22nd value lies just above 22: 21 values.
-    const SeriesValues pressure = Series(0.00062, 22, (22 - 0.00062) / 21);
-    ASSERT_EQ(pressure.values.size(), 21u);
-    EXPECT_NEAR(pressure.values.back(), 20.9524104761905, 1e-12);
-
-    const SeriesValues descending = Series(1273, 274, -111.0);
-    ASSERT_EQ(descending.values.size(), 10u);
-    EXPECT_EQ(descending.values.front(), 1273);
-    EXPECT_EQ(descending.values.back(), 274);
-}
-
-TEST(SeriesTest, AStepThatDoesNotLeadToToGivesNoValues) {
-    EXPECT_TRUE(Series(274, 1273, -100.0).values.empty());
-    EXPECT_TRUE(Series(1273, 274, 100.0).values.empty());
-    EXPECT_EQ(Series(1273, 274, 100.0).outcome, SeriesOutcome::kValues);
-    // From equal to To: one value, whatever the sign of the step.
-    EXPECT_EQ(Series(500, 500, 1.0).values, std::vector<double>{500});
-    EXPECT_EQ(Series(500, 500, -1.0).values, std::vector<double>{500});
-}
-
-TEST(SeriesTest, NoStepAZeroStepOrANanStepIsRefused) {
-    EXPECT_EQ(Series(274, 1273, std::nullopt).outcome, SeriesOutcome::kNoStep);
-    EXPECT_EQ(Series(274, 1273, 0.0).outcome, SeriesOutcome::kNoStep);
-    EXPECT_EQ(Series(274, 1273, -0.0).outcome, SeriesOutcome::kNoStep);
-    const double inf = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(Series(-1e308, 1e308, inf / inf).outcome, SeriesOutcome::kNoStep);
-    EXPECT_TRUE(Series(274, 1273, 0.0).values.empty());
-}
-
-TEST(SeriesTest, ASeriesLongerThanTheLimitIsRefusedWhole) {
-    EXPECT_EQ(Series(1, 1000, 1.0).values.size(), 1000u);
-    const SeriesValues tooMany = Series(0, 1000, 1.0);
-    EXPECT_EQ(tooMany.outcome, SeriesOutcome::kTooMany);
-    EXPECT_TRUE(tooMany.values.empty());
-    EXPECT_EQ(Series(274, 1273, 1e-9).outcome, SeriesOutcome::kTooMany);
-    EXPECT_EQ(Series(-1e308, 1e308, 1.0).outcome, SeriesOutcome::kTooMany);
-    EXPECT_EQ(Series(1e300, 2e300, 1.0).outcome, SeriesOutcome::kTooMany);
-    // Refused up front, before the running value would stop changing.
-    EXPECT_EQ(Series(-std::numeric_limits<double>::infinity(), 0, 1.0).outcome,
-              SeriesOutcome::kTooMany);
-    EXPECT_EQ(Series(0, 10, 1.0, 5).outcome, SeriesOutcome::kTooMany);
-    EXPECT_EQ(Series(0, 4, 1.0, 5).values.size(), 5u);
-}
-
-TEST(SeriesTest, ARunningValueThatNoLongerChangesEndsTheSeries) {
-    // 1 is lost against 1e300: the value would repeat for ever.
-    EXPECT_EQ(Series(1e300, 1e300, 1.0).values, std::vector<double>{1e300});
-    EXPECT_EQ(Series(-1e300, -1e300, -1.0).values, std::vector<double>{-1e300});
-    const double inf = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(Series(inf, inf, 1.0).values, std::vector<double>{inf});
-    // An infinite step: From, then the value has passed To.
-    EXPECT_EQ(Series(274, 1273, inf).values, std::vector<double>{274});
-}
+using test::ChartTest;
 
 // ---------------------------------------------------------------------------
 // The dialog, opened as Plot... opens it.
@@ -102,28 +27,19 @@ struct SeriesInput {
     const char* stepOrCount;
 };
 
-class SeriesDialogTest : public FrameTest {
+class SeriesDialogTest : public ChartTest {
   protected:
     void SetUp() override {
-        FrameTest::SetUp();
+        ChartTest::SetUp();
         if (HasFatalFailure()) return;
-        SeriesDialog::Open(dialog_, *frame_, Chart(), messages_, seriesProperty_);
+        SeriesDialog::Open(dialog_, *area_, Chart(), messages_, seriesProperty_);
         ASSERT_TRUE(dialog_);
         QApplication::processEvents();
     }
     void TearDown() override {
         delete dialog_.data();
-        DestroyFrame();
-        FrameTest::TearDown();
-    }
-
-    // While the frame window is destroyed, its client area still signals the
-    // activation of the chart window to the half-destroyed frame; cut that
-    // connection first.
-    void DestroyFrame() {
-        if (!frame_) return;
-        QObject::disconnect(&frame_->Area(), nullptr, frame_.get(), nullptr);
-        frame_.reset();
+        area_.reset();
+        ChartTest::TearDown();
     }
 
     SeriesDialog& Dialog() { return *dialog_; }
@@ -265,8 +181,8 @@ void ExpectAboveTheFramesMiddle(const SeriesDialog& dialog, const QWidget& frame
     const double perPixel = TwipsPerPixel(frame);
     const auto twips = [perPixel](int pixels) { return PixelsToTwips(pixels, perPixel); };
     const QRect outer = frame.frameGeometry();
-    const double left = dialog.property("Left").toDouble();
-    const double top = dialog.property("Top").toDouble();
+    const double left = dialog.LoadedLeft();
+    const double top = dialog.LoadedTop();
     const double width = twips(dialog.frameGeometry().width());
     const double height = twips(dialog.frameGeometry().height());
     EXPECT_DOUBLE_EQ(left + width / 2, twips(outer.x()) + twips(outer.width()) / 2);
@@ -278,26 +194,26 @@ void ExpectAboveTheFramesMiddle(const SeriesDialog& dialog, const QWidget& frame
 TEST_F(SeriesDialogTest, LoadShowsItModalOverTheFrame500TwipsAboveItsMiddle) {
     EXPECT_TRUE(Dialog().isVisible());
     EXPECT_TRUE(Dialog().isWindow());
-    EXPECT_EQ(Dialog().parentWidget(), frame_.get());
+    EXPECT_EQ(Dialog().parentWidget(), area_.get());
     EXPECT_EQ(Dialog().windowModality(), Qt::ApplicationModal);
-    ExpectAboveTheFramesMiddle(Dialog(), *frame_);
+    ExpectAboveTheFramesMiddle(Dialog(), *area_);
 
     // With the frame elsewhere on the screen, the next Load follows it.
-    const double leftBefore = Dialog().property("Left").toDouble();
-    const double topBefore = Dialog().property("Top").toDouble();
+    const double leftBefore = Dialog().LoadedLeft();
+    const double topBefore = Dialog().LoadedTop();
     Button("Command1(0)").click();
     ProcessDeletes();
     ASSERT_TRUE(dialog_.isNull());
-    const QPoint framePlace = frame_->frameGeometry().topLeft() + QPoint(120, 90);
-    frame_->move(framePlace);
+    const QPoint framePlace = area_->frameGeometry().topLeft() + QPoint(120, 90);
+    area_->move(framePlace);
     QApplication::processEvents();
-    ASSERT_EQ(frame_->frameGeometry().topLeft(), framePlace);
-    SeriesDialog::Open(dialog_, *frame_, Chart(), messages_, seriesProperty_);
+    ASSERT_EQ(area_->frameGeometry().topLeft(), framePlace);
+    SeriesDialog::Open(dialog_, *area_, Chart(), messages_, seriesProperty_);
     ASSERT_FALSE(dialog_.isNull());
-    ExpectAboveTheFramesMiddle(Dialog(), *frame_);
-    const double perPixel = TwipsPerPixel(*frame_);
-    EXPECT_DOUBLE_EQ(Dialog().property("Left").toDouble(), leftBefore + 120 * perPixel);
-    EXPECT_DOUBLE_EQ(Dialog().property("Top").toDouble(), topBefore + 90 * perPixel);
+    ExpectAboveTheFramesMiddle(Dialog(), *area_);
+    const double perPixel = TwipsPerPixel(*area_);
+    EXPECT_DOUBLE_EQ(Dialog().LoadedLeft(), leftBefore + 120 * perPixel);
+    EXPECT_DOUBLE_EQ(Dialog().LoadedTop(), topBefore + 90 * perPixel);
 }
 
 TEST_F(SeriesDialogTest, LoadSelectsTemperatureAndNumberOfPoints) {
@@ -589,7 +505,7 @@ TEST_F(SeriesDialogTest, CloseEmptiesTheChosenPropertyAndUnloadsTheDialog) {
     EXPECT_TRUE(dialog_.isNull());
 
     // The next Plot... loads it afresh with the temperature defaults.
-    SeriesDialog::Open(dialog_, *frame_, Chart(), messages_, seriesProperty_);
+    SeriesDialog::Open(dialog_, *area_, Chart(), messages_, seriesProperty_);
     ASSERT_FALSE(dialog_.isNull());
     EXPECT_TRUE(Option("Option1(0)").isChecked());
     EXPECT_EQ(Text(3).text(), "9");
@@ -608,14 +524,14 @@ TEST_F(SeriesDialogTest, CloseAfterOkUnloadsTheOwnerlessDialogToo) {
 TEST_F(SeriesDialogTest, PlotWhileTheDialogIsOpenKeepsTheOneDialog) {
     SeriesDialog* first = dialog_;
     Option("Option1(4)").click();
-    EXPECT_EQ(SeriesDialog::Open(dialog_, *frame_, Chart(), messages_, seriesProperty_), first);
+    EXPECT_EQ(SeriesDialog::Open(dialog_, *area_, Chart(), messages_, seriesProperty_), first);
     PressOk();
-    EXPECT_EQ(SeriesDialog::Open(dialog_, *frame_, Chart(), messages_, seriesProperty_), first);
+    EXPECT_EQ(SeriesDialog::Open(dialog_, *area_, Chart(), messages_, seriesProperty_), first);
     EXPECT_EQ(dialog_, first);
     // Still as the user left it, and still modeless.
     EXPECT_TRUE(Option("Option1(4)").isChecked());
     EXPECT_EQ(Dialog().windowModality(), Qt::NonModal);
-    EXPECT_EQ(frame_->findChildren<SeriesDialog*>().size(), 0);
+    EXPECT_EQ(area_->findChildren<SeriesDialog*>().size(), 0);
 }
 
 TEST_F(SeriesDialogTest, ClosingTheChartWindowClosesTheDialog) {
@@ -623,12 +539,12 @@ TEST_F(SeriesDialogTest, ClosingTheChartWindowClosesTheDialog) {
     ASSERT_EQ(Dialog().parentWidget(), nullptr);
     Chart().findChild<QAction*>("mnuClose")->trigger();
     ProcessDeletes();
-    EXPECT_EQ(frame_->Chart(), nullptr);
+    EXPECT_EQ(area_->Chart(), nullptr);
     EXPECT_TRUE(dialog_.isNull());
 }
 
-TEST_F(SeriesDialogTest, TheFrameTakesItsModalDialogWithIt) {
-    DestroyFrame();
+TEST_F(SeriesDialogTest, TheOwnerTakesItsModalDialogWithIt) {
+    area_.reset();
     ProcessDeletes();
     EXPECT_TRUE(dialog_.isNull());
 }

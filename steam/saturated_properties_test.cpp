@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-#include "steam/quoted_value.h"
+#include "testing/quoted_value.h"
 
 namespace calorix {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "steam/quoted_value.h"
+#include "testing/quoted_value.h"
 
 namespace calorix {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "steam/quoted_value.h"
 #include "steam/saturated_properties.h"
 #include "steam/saturation_line.h"
+#include "testing/quoted_value.h"
 
 namespace calorix {
 namespace {

@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "surface/qt_message_boxes.h"
-#include "surface/scripted_message_boxes.h"
+#include "testing/scripted_message_boxes.h"
 
 namespace calorix {
 namespace {

@@ -16,8 +16,8 @@
 #include "app/frame_window.h"
 #include "chart/chart_window.h"
 #include "surface/qb_color.h"
-#include "surface/scripted_message_boxes.h"
 #include "surface/twips.h"
+#include "testing/scripted_message_boxes.h"
 
 namespace calorix::test {
 

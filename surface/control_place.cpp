@@ -1,8 +1,7 @@
-#include "chart/control_place.h"
+#include "surface/control_place.h"
 
-#include <QEnterEvent>
-#include <QFocusEvent>
-#include <QMouseEvent>
+#include <QPushButton>
+#include <QVariant>
 #include <QWidget>
 #include <algorithm>
 
@@ -10,6 +9,9 @@
 
 namespace calorix {
 namespace {
+
+// Where a control keeps the place the program set.
+constexpr char kPlaceProperty[] = "calorixPlace";
 
 // Puts a control at its place, letting a label that does not wrap grow to
 // show its whole caption.
@@ -34,17 +36,25 @@ QFont SmallDialogFont() {
     return font;
 }
 
+QString IndexedName(const char* name, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
 void SetPlace(QWidget& control, const ControlPlace& place) {
-    control.setProperty("Left", place.left);
-    control.setProperty("Top", place.top);
-    control.setProperty("Width", place.width);
-    control.setProperty("Height", place.height);
+    control.setProperty(kPlaceProperty, QVariant::fromValue(place));
     Show(control, place);
 }
 
 ControlPlace PlaceOf(const QWidget& control) {
-    return {control.property("Left").toDouble(), control.property("Top").toDouble(),
-            control.property("Width").toDouble(), control.property("Height").toDouble()};
+    return control.property(kPlaceProperty).value<ControlPlace>();
+}
+
+QPushButton* MakeButton(const QString& name, const QString& caption, const ControlPlace& place,
+                        QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    SetPlace(*button, place);
+    return button;
 }
 
 void SetLeft(QWidget& control, double left) {
@@ -80,41 +90,6 @@ void CaptionLabel::SetCaption(const QString& caption) {
     if (wordWrap()) shown = shown.trimmed().replace(QLatin1Char(' '), QLatin1Char('\n'));
     setText(shown);
     Show(*this, PlaceOf(*this));
-}
-
-PropertyBox::PropertyBox(const QString& name, QWidget* parent) : QLineEdit(parent) {
-    setObjectName(name);
-}
-
-void PropertyBox::focusInEvent(QFocusEvent* event) {
-    QLineEdit::focusInEvent(event);
-    // QLineEdit selects everything when the focus comes by Tab.
-    deselect();
-    setCursorPosition(int(text().size()));
-}
-
-SidePanel::SidePanel(const QString& name, QWidget* parent) : QFrame(parent) {
-    setObjectName(name);
-    setMouseTracking(true);
-}
-
-void SidePanel::enterEvent(QEnterEvent* event) {
-    QFrame::enterEvent(event);
-    emit MouseMoved();
-}
-
-// The panel's mouse events are its own: they do not reach the chart under it.
-void SidePanel::mouseMoveEvent(QMouseEvent* event) {
-    event->accept();
-    emit MouseMoved();
-}
-
-void SidePanel::mousePressEvent(QMouseEvent* event) {
-    event->accept();
-}
-
-void SidePanel::mouseReleaseEvent(QMouseEvent* event) {
-    event->accept();
 }
 
 }  // namespace calorix

@@ -1,4 +1,4 @@
-#include "surface/scripted_message_boxes.h"
+#include "testing/scripted_message_boxes.h"
 
 namespace calorix {
 

@@ -1,4 +1,4 @@
-#include "series/series_values.h"
+#include "lines/series_values.h"
 
 #include <cmath>
 

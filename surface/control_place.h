@@ -1,16 +1,16 @@
 #pragma once
 
 #include <QFont>
-#include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
+#include <QMetaType>
 #include <QString>
 
+class QPushButton;
 class QWidget;
 
 // Controls placed in twips. A control keeps its place as the program set it
-// (Left, Top, Width, Height, readable back exactly); on screen it stands at
-// the nearest whole pixels.
+// (left, top, width, height, readable back exactly); on screen it stands at
+// the nearest whole pixels. A control never placed reads as all zero.
 namespace calorix {
 
 // The small condensed sans-serif that the design sizes of labels and panels
@@ -24,11 +24,19 @@ struct ControlPlace {
     double height = 0;
 };
 
+// The name of one control of a control array: IndexedName("Text1", 2) ->
+// "Text1(2)".
+QString IndexedName(const char* name, int index);
+
 void SetPlace(QWidget& control, const ControlPlace& place);
 ControlPlace PlaceOf(const QWidget& control);
 void SetLeft(QWidget& control, double left);
 void SetTop(QWidget& control, double top);
 void SetWidth(QWidget& control, double width);
+
+// A push button named and placed as designed.
+QPushButton* MakeButton(const QString& name, const QString& caption, const ControlPlace& place,
+                        QWidget* parent);
 
 // A label whose caption keeps its carriage returns (they show as line
 // breaks). A label that does not wrap grows on screen to show its whole
@@ -47,35 +55,6 @@ class CaptionLabel : public QLabel {
     QString caption_;
 };
 
-// An input box: when it receives the focus, by mouse or by Tab, the caret
-// goes to the end of its text, so typing continues after what is there.
-class PropertyBox : public QLineEdit {
-    Q_OBJECT
-
-  public:
-    PropertyBox(const QString& name, QWidget* parent);
-
-  protected:
-    void focusInEvent(QFocusEvent* event) override;
-};
-
-// The side panel of the chart window; it reports the mouse moving over it or
-// onto anything on it (a pointer that enters one of its controls straight
-// from the chart enters the panel too, though the panel sees no move).
-class SidePanel : public QFrame {
-    Q_OBJECT
-
-  public:
-    SidePanel(const QString& name, QWidget* parent);
-
-  signals:
-    void MouseMoved();
-
-  protected:
-    void enterEvent(QEnterEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-};
-
 }  // namespace calorix
+
+Q_DECLARE_METATYPE(calorix::ControlPlace)

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QMdiArea>
+#include <QPointer>
+
+#include "chart/chart_frame.h"
+#include "lines/current_point.h"
+
+class QMdiSubWindow;
+
+namespace calorix {
+
+class ChartWindow;
+class MessageBoxes;
+
+// The frame window's client area, which holds the chart window. It owns the
+// chart frame and the current point, which outlive a closed chart window; it
+// opens the chart window laid out for its own size, draws the dome over the
+// chart on every activation of the chart window, and reports when the chart
+// window opens and when it has closed, by whatever route.
+class ChartArea : public QMdiArea {
+    Q_OBJECT
+
+  public:
+    explicit ChartArea(MessageBoxes& messages, QWidget* parent = nullptr);
+    ~ChartArea() override;
+
+    // Opens the chart window, maximised and frameless so that it fills the
+    // area, laid out for the area's size, with its frame, ticks, reference
+    // isobars and dome. Does nothing while one is open.
+    void OpenChartWindow();
+    // Closes the chart window, as its Close item does.
+    void CloseChartWindow();
+
+    // The open chart window, or nothing.
+    ChartWindow* Chart() const;
+    const ChartFrame& Frame() const { return chartFrame_; }
+    CurrentPoint& Point() { return currentPoint_; }
+
+    // The area's size in twips.
+    double ScaleWidth() const;
+    double ScaleHeight() const;
+
+  signals:
+    // The chart window is open, laid out and drawn.
+    void ChartOpened(ChartWindow* chart);
+    // The chart window has closed; it is deleted once the handler that
+    // closed it has returned.
+    void ChartClosed();
+
+  private:
+    void OnSubWindowActivated(QMdiSubWindow* window);
+    void ForgetChartWindow();
+
+    MessageBoxes& messages_;
+    ChartFrame chartFrame_;
+    CurrentPoint currentPoint_;
+    QPointer<QMdiSubWindow> chartWindow_;
+    bool opening_ = false;
+};
+
+}  // namespace calorix
