@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSettings>
 #include <QShortcut>
 
 #include "surface/message_boxes.h"
@@ -21,6 +22,9 @@ const char* const kBoxTips[kPropertyCount] = {"Temperature in K", "Pressure in M
                                               "Entropy in kJ/kg"};
 const char* const kBoxLetters[kPropertyCount] = {"T", "P", "v", "h", "s"};
 constexpr double kButtonWidth = 855, kButtonHeight = 375;
+
+// The user's choices kept between runs.
+constexpr auto kLocateCrossingsKey = "Options/LocateCrossings";
 
 QString IndexedName(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
@@ -138,6 +142,17 @@ void ChartWindow::CreateMenus() {
     showMarkers_->setObjectName(QStringLiteral("mnuShowMarkers"));
     showMarkers_->setCheckable(true);
     showMarkers_->setChecked(true);
+    locateCrossings_ = optionsMenu_->addAction(QStringLiteral("Locate crossings"));
+    locateCrossings_->setObjectName(QStringLiteral("mnuLocateCrossings"));
+    locateCrossings_->setCheckable(true);
+    {
+        const QSettings settings(QStringLiteral("Calorix"), QStringLiteral("Calorix"));
+        locateCrossings_->setChecked(settings.value(kLocateCrossingsKey, false).toBool());
+    }
+    connect(locateCrossings_, &QAction::toggled, this, [](bool checked) {
+        QSettings(QStringLiteral("Calorix"), QStringLiteral("Calorix"))
+            .setValue(kLocateCrossingsKey, checked);
+    });
     optionsMenu_->addSeparator()->setObjectName(QStringLiteral("mnuline1"));
     QAction* close = optionsMenu_->addAction(QStringLiteral("Close"));
     close->setObjectName(QStringLiteral("mnuClose"));
@@ -187,6 +202,10 @@ double ChartWindow::MarkerRadius() const {
 
 bool ChartWindow::ShowLabels() const {
     return showLabels_->isChecked();
+}
+
+bool ChartWindow::LocatesCrossings() const {
+    return locateCrossings_->isChecked();
 }
 
 BoxTexts ChartWindow::BoxTextsNow() const {
