@@ -7,6 +7,10 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The user's choices are kept under Calorix/Calorix.
+    if (QApplication::organizationName().isEmpty()) {
+        QApplication::setOrganizationName(QStringLiteral("Calorix"));
+    }
     QApplication::setApplicationName(QStringLiteral("Calorix"));
     QApplication::setApplicationVersion(QStringLiteral(CALORIX_VERSION));
 

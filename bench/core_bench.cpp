@@ -1,8 +1,16 @@
-// Time per call of the property functions, the two kinds of halving search
-// and the panel text.
+// Time per call of the property functions, the two kinds of halving search,
+// the panel text and the search for the crossing of two lines.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <limits>
+#include <utility>
+#include <vector>
+
 #include "lines/bisect_root.h"
+#include "lines/crossings.h"
 #include "readout/state_panel.h"
 #include "steam/saturated_properties.h"
 #include "steam/saturation_line.h"
@@ -102,6 +110,86 @@ void BM_PanelTextSuperheated(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PanelTextSuperheated);
+
+// Values over the range of a box: 13 from its lower to its upper end,
+// pressures and volumes evenly on a logarithmic scale.
+std::vector<double> AcrossBox(int property) {
+    struct Range {
+        double lo, hi;
+        bool logarithmic;
+    };
+    const Range ranges[kPropertyCount] = {{273.16, 1273.16, false},
+                                          {0.00062, 22, true},
+                                          {0.005, 200, true},
+                                          {200, 4600, false},
+                                          {0, 12, false}};
+    const Range r = ranges[property];
+    std::vector<double> values;
+    for (int i = 0; i <= 12; ++i) {
+        values.push_back(r.logarithmic ? r.lo * std::pow(r.hi / r.lo, i / 12.0)
+                                       : r.lo + (r.hi - r.lo) * i / 12.0);
+    }
+    return values;
+}
+
+// The values of a pair at states of the chart, wet and superheated, where
+// its lines do cross.
+std::vector<std::pair<double, double>> AtStates(BoxPair pair) {
+    const PairBoxes boxes = BoxesOf(pair);
+    std::vector<std::pair<double, double>> inputs;
+    const auto add = [&](double P, double v, double h, double s) {
+        const double values[kPropertyCount] = {0, P, v, h, s};
+        inputs.emplace_back(values[boxes.first], values[boxes.second]);
+    };
+    for (double T = 280; T < 645; T += 45) {
+        for (const double x : {0.0, 0.1, 0.5, 0.9, 1.0}) {
+            const double vf = SatLiquidVolume(T), hf = SatLiquidEnthalpy(T);
+            const double sf = SatLiquidEntropy(T);
+            add(SatPressure(T), vf + x * (double(SatVaporVolume(T)) - vf),
+                hf + x * (double(SatVaporEnthalpy(T)) - hf),
+                sf + x * (double(SatVaporEntropy(T)) - sf));
+        }
+    }
+    for (double T = 400; T <= 1250; T += 85) {
+        for (const double P : {0.002, 0.05, 1.0, 12.33, 21.0}) {
+            double p1 = P, p2 = P, p3 = P;
+            add(P, SuperheatedVolume(T, p1), SuperheatedEnthalpy(T, p2), SuperheatedEntropy(T, p3));
+        }
+    }
+    return inputs;
+}
+
+// Locating the crossing of an unsolved pair, over a grid of inputs: every
+// pair of values across the two boxes' ranges, and the values of states on
+// the chart. The time is the mean per input; worst_ms is the slowest input,
+// each input timed by its fastest run so that a pause of the machine does
+// not count.
+void BM_LocateCrossing(benchmark::State& state, BoxPair pair) {
+    const PairBoxes boxes = BoxesOf(pair);
+    std::vector<std::pair<double, double>> inputs = AtStates(pair);
+    for (const double first : AcrossBox(boxes.first)) {
+        for (const double second : AcrossBox(boxes.second))
+            inputs.emplace_back(first, second);
+    }
+    std::vector<double> fastest(inputs.size(), std::numeric_limits<double>::infinity());
+    for (auto _ : state) {
+        for (size_t i = 0; i < inputs.size(); ++i) {
+            const auto start = std::chrono::steady_clock::now();
+            benchmark::DoNotOptimize(FindCrossings(pair, inputs[i].first, inputs[i].second));
+            const std::chrono::duration<double, std::milli> took =
+                std::chrono::steady_clock::now() - start;
+            fastest[i] = std::min(fastest[i], took.count());
+        }
+    }
+    state.SetItemsProcessed(int64_t(state.iterations()) * int64_t(inputs.size()));
+    state.counters["inputs"] = double(inputs.size());
+    state.counters["worst_ms"] = *std::max_element(fastest.begin(), fastest.end());
+}
+BENCHMARK_CAPTURE(BM_LocateCrossing, P_v, BoxPair::kPv)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LocateCrossing, P_h, BoxPair::kPh)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LocateCrossing, v_h, BoxPair::kvh)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LocateCrossing, v_s, BoxPair::kvs)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LocateCrossing, h_s, BoxPair::khs)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace calorix

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSettings>
 #include <QShortcut>
 
 #include "lines/chart_range.h"
@@ -29,6 +30,9 @@ constexpr double kButtonWidth = 855, kButtonHeight = 375;
 QString NumberCaption(double value) {
     return QString::fromStdString(NumberText(value));
 }
+
+// The user's choices kept between runs.
+constexpr auto kLocateCrossingsKey = "Options/LocateCrossings";
 
 }  // namespace
 
@@ -142,6 +146,17 @@ void ChartWindow::CreateMenus() {
     showMarkers_->setObjectName(QStringLiteral("mnuShowMarkers"));
     showMarkers_->setCheckable(true);
     showMarkers_->setChecked(true);
+    locateCrossings_ = optionsMenu_->addAction(QStringLiteral("Locate crossings"));
+    locateCrossings_->setObjectName(QStringLiteral("mnuLocateCrossings"));
+    locateCrossings_->setCheckable(true);
+    {
+        const QSettings settings(QStringLiteral("Calorix"), QStringLiteral("Calorix"));
+        locateCrossings_->setChecked(settings.value(kLocateCrossingsKey, false).toBool());
+    }
+    connect(locateCrossings_, &QAction::toggled, this, [](bool checked) {
+        QSettings(QStringLiteral("Calorix"), QStringLiteral("Calorix"))
+            .setValue(kLocateCrossingsKey, checked);
+    });
     optionsMenu_->addSeparator()->setObjectName(QStringLiteral("mnuline1"));
     QAction* close = optionsMenu_->addAction(QStringLiteral("Close"));
     close->setObjectName(QStringLiteral("mnuClose"));
@@ -196,6 +211,10 @@ double ChartWindow::MarkerRadius() const {
 
 bool ChartWindow::ShowLabels() const {
     return showLabels_->isChecked();
+}
+
+bool ChartWindow::LocatesCrossings() const {
+    return locateCrossings_->isChecked();
 }
 
 BoxTexts ChartWindow::BoxTextsNow() const {

@@ -51,6 +51,9 @@ class ChartWindow : public DrawingSurface {
     // The marker radius in twips, read from Show markers at each use.
     double MarkerRadius() const;
     bool ShowLabels() const;
+    // Whether Draw locates the crossing of the two lines of an unsolved
+    // pair itself (Options > Locate crossings, kept between runs).
+    bool LocatesCrossings() const;
 
     // A segment between two states with a circle of MarkerRadius at each end;
     // the current point ends at the second state.
@@ -139,6 +142,7 @@ class ChartWindow : public DrawingSurface {
     QMenu* optionsMenu_ = nullptr;
     QAction* showLabels_ = nullptr;
     QAction* showMarkers_ = nullptr;
+    QAction* locateCrossings_ = nullptr;
     QAction* help_ = nullptr;
     QAction* about_ = nullptr;
 };

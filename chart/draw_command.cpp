@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "chart/chart_window.h"
+#include "lines/crossings.h"
 #include "lines/single_property_lines.h"
 #include "lines/two_box_location.h"
 #include "lines/validate_inputs.h"
@@ -62,10 +63,22 @@ void ChartWindow::OnDrawClicked() {
                 return;
             }
         } else {
-            messages_.MsgBox(ToQString(UnsolvedPairMessage(pair, texts)));
+            // With Locate crossings the program finds the crossing of the two
+            // lines itself, rather than asking the user to read it.
+            const bool locateCrossing = LocatesCrossings();
+            if (!locateCrossing) messages_.MsgBox(ToQString(UnsolvedPairMessage(pair, texts)));
             const PairBoxes boxes = BoxesOf(pair);
             DrawTwoLines(boxes.first, ToQString(texts[size_t(boxes.first)]), boxes.second,
                          ToQString(texts[size_t(boxes.second)]));
+            if (locateCrossing) {
+                // After the two lines (whose presses of Draw emptied the boxes
+                // and reset what this press located), the state where they
+                // cross, from the texts as they were.
+                const CrossingLocation crossing = LocateCrossings(pair, texts, currentPoint_);
+                Replay(crossing.plan);
+                lastDrawLocated_ = crossing.located;
+                if (!crossing.located) panel_->SetCaption(ToQString(NoCrossingPanelText()));
+            }
         }
     }
     SetMousePointer(kMousePointerCross);
