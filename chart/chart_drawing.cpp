@@ -3,7 +3,7 @@
 #include <QAction>
 
 #include "chart/chart_window.h"
-#include "readout/number_text.h"
+#include "numeric/number_text.h"
 #include "steam/saturated_properties.h"
 #include "steam/water_constants.h"
 #include "surface/qb_color.h"

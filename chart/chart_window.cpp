@@ -11,7 +11,7 @@
 #include <QShortcut>
 
 #include "lines/chart_range.h"
-#include "readout/number_text.h"
+#include "numeric/number_text.h"
 #include "surface/message_boxes.h"
 #include "surface/twips.h"
 

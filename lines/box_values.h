@@ -4,7 +4,9 @@
 #include <string>
 #include <string_view>
 
-// The five property boxes: their texts, how a text reads as a number, and the
+#include "numeric/box_value.h"
+
+// The five property boxes: their texts (read as numbers by BoxValue) and the
 // two unit-suffix rewrites the Draw command applies before anything else.
 namespace calorix {
 
@@ -19,14 +21,6 @@ inline bool IsFilled(std::string_view text) {
     return !text.empty();
 }
 int CountFilled(const BoxTexts& texts);
-
-// The leading-number rule: leading blanks are skipped, then the longest
-// prefix that is a decimal number (sign, digits, at most one point, an
-// optional exponent) is read; anything after it is ignored and a text
-// without such a prefix reads 0. Never reads inf, nan, hexadecimal or a
-// comma. A number too large for a double reads as +/-infinity (out of every
-// range); one too small reads 0. "  300abc" -> 300, "abc" -> 0, "1e5x" -> 1e5.
-double BoxValue(std::string_view text);
 
 // Temperature box: a trailing C (either case) means degrees Celsius. The
 // text without it, read as a number, plus 273, in general decimal text.

@@ -8,100 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "testing/comma_decimal_locale.h"
+
 namespace calorix {
 namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
-
-struct ValueRow {
-    const char* text;
-    double expected;
-};
-
-const std::vector<ValueRow> kValueRows = {
-    // blanks and signs
-    {"300", 300},
-    {"  300", 300},
-    {"\t 12.5", 12.5},
-    {"+7", 7},
-    {"-7", -7},
-    {"-.5", -0.5},
-    {".5", 0.5},
-    {"5.", 5},
-    {"00012", 12},
-    {" .62e-3", 0.00062},
-    // exponents, taken only with digits
-    {"1e5", 1e5},
-    {"1.5E-3", 0.0015},
-    {"2e+2", 200},
-    {"1.e2", 100},
-    {"1e", 1},
-    {"1e+", 1},
-    {"1E-x", 1},
-    // trailing junk is ignored
-    {"300abc", 300},
-    {"1e5x", 1e5},
-    {"1.2.3", 1.2},
-    {"1,5", 1},
-    {"1 000", 1},
-    {"12 C", 12},
-    // no number reads 0
-    {"", 0},
-    {"   ", 0},
-    {"abc", 0},
-    {".", 0},
-    {"-", 0},
-    {"+", 0},
-    {"-.", 0},
-    {"- 5", 0},
-    {"e5", 0},
-    {"\n5", 0},
-    {"inf", 0},
-    {"-inf", 0},
-    {"infinity", 0},
-    {"nan", 0},
-    {"0x1A", 0},
-    {",5", 0},
-    // beyond a double: too large is infinity, too small is 0
-    {"1e400", kInf},
-    {"-1e400", -kInf},
-    {"1e-400", 0},
-    {"-1e-400", 0},
-    {"1e99999999999999999999", kInf},
-    {"-1e99999999999999999999", -kInf},
-    {"1e-99999999999999999999", 0},
-    {"0e99999999999999999999", 0},
-    {"0.0001e309", 1e305},
-    {"1000e-326", 1e-323},
-};
-
-TEST(BoxValue, LeadingNumberRule) {
-    for (const ValueRow& row : kValueRows) {
-        EXPECT_EQ(BoxValue(row.text), row.expected) << '"' << row.text << '"';
-    }
-}
-
-TEST(BoxValue, VeryLongTexts) {
-    EXPECT_EQ(BoxValue(std::string(10000, '9')), kInf);
-    EXPECT_EQ(BoxValue("-" + std::string(10000, '9')), -kInf);
-    EXPECT_EQ(BoxValue("0." + std::string(10000, '0') + "1"), 0);
-    // The exponent brings a long mantissa back into range.
-    EXPECT_EQ(BoxValue("1" + std::string(9999, '0') + "e-9999"), 1);
-    EXPECT_EQ(BoxValue("0." + std::string(9998, '0') + "1e9999"), 1);
-    EXPECT_EQ(BoxValue(std::string(400, '9') + "e-50"), kInf);
-    EXPECT_EQ(BoxValue("0." + std::string(300, '0') + "1e-50"), 0);
-    EXPECT_EQ(BoxValue(std::string(9998, ' ') + "42"), 42);
-    EXPECT_EQ(BoxValue("7" + std::string(9999, 'x')), 7);
-    EXPECT_EQ(BoxValue("1e" + std::string(10000, '9')), kInf);
-    EXPECT_EQ(BoxValue("1e-" + std::string(10000, '9')), 0);
-    EXPECT_EQ(BoxValue(std::string(10000, '.')), 0);
-}
-
-TEST(BoxValue, NumbersInsideALongerView) {
-    // Only the view is read, not what follows it in memory.
-    const std::string text = "12345";
-    EXPECT_EQ(BoxValue(std::string_view(text).substr(0, 2)), 12);
-}
 
 TEST(CountFilled, BlanksCountAsFilled) {
     EXPECT_EQ(CountFilled(BoxTexts{}), 0);
@@ -158,17 +70,9 @@ TEST(UnitSuffixes, OnlyTemperatureAndPressureBoxesAreRewritten) {
     EXPECT_EQ(swapped, (BoxTexts{"100k", "25c", "", "", ""}));
 }
 
-class CommaDecimalPoint : public std::numpunct<char> {
-  protected:
-    char do_decimal_point() const override { return ','; }
-    char do_thousands_sep() const override { return '.'; }
-    std::string do_grouping() const override { return "\3"; }
-};
-
 TEST(BoxValueLocale, PointStaysTheSeparatorUnderACommaLocale) {
-    const std::locale savedCpp;
-    const std::string savedC = std::setlocale(LC_ALL, nullptr);
-    std::locale::global(std::locale(std::locale::classic(), new CommaDecimalPoint));
+    test::LocaleRestorer restorer;
+    std::locale::global(std::locale(std::locale::classic(), new test::CommaDecimalPoint));
     const bool german = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr ||
                         std::setlocale(LC_ALL, "de_DE") != nullptr;
     if (german) {
@@ -180,9 +84,6 @@ TEST(BoxValueLocale, PointStaysTheSeparatorUnderACommaLocale) {
     EXPECT_EQ(BoxValue("1.000,5"), 1);
     EXPECT_EQ(RewriteCelsius("0.5c"), "273.5");
     EXPECT_EQ(RewriteKiloPascal("1.5k"), " .0015");
-
-    std::locale::global(savedCpp);
-    std::setlocale(LC_ALL, savedC.c_str());
 }
 
 }  // namespace

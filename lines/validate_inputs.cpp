@@ -1,7 +1,7 @@
 #include "lines/validate_inputs.h"
 
 #include "lines/chart_range.h"
-#include "readout/number_text.h"
+#include "numeric/number_text.h"
 
 namespace calorix {
 

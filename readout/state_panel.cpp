@@ -1,7 +1,7 @@
 #include "readout/state_panel.h"
 
 #include "lines/bisect_root.h"
-#include "readout/number_text.h"
+#include "numeric/number_text.h"
 #include "steam/saturated_properties.h"
 #include "steam/saturation_line.h"
 #include "steam/superheated.h"

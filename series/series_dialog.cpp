@@ -11,7 +11,7 @@
 #include "chart/chart_window.h"
 #include "lines/box_values.h"
 #include "lines/series_values.h"
-#include "readout/number_text.h"
+#include "numeric/number_text.h"
 #include "surface/control_place.h"
 #include "surface/message_boxes.h"
 #include "surface/twips.h"

@@ -8,7 +8,7 @@
 #include <stdexcept>
 
 #include "lines/chart_range.h"
-#include "readout/number_text.h"
+#include "numeric/number_text.h"
 #include "readout/state_panel.h"
 #include "readout/state_region.h"
 #include "steam/saturated_properties.h"

@@ -1,4 +1,4 @@
-#include "readout/number_text.h"
+#include "numeric/number_text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "lines/box_values.h"
+#include "numeric/box_value.h"
 
 namespace calorix {
 namespace {

@@ -1,4 +1,4 @@
-#include "readout/number_text.h"
+#include "numeric/number_text.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "lines/box_values.h"
+#include "numeric/box_value.h"
+#include "testing/comma_decimal_locale.h"
 
 namespace calorix {
 namespace {
@@ -236,36 +237,15 @@ TEST(ReadoutText, NonFiniteValues) {
     EXPECT_EQ(ReadoutText(x, 3, 2), NumberText(std::nan("")));
 }
 
-// Restores the global C++ locale and the C locale when a test ends.
-class LocaleRestorer {
-  public:
-    LocaleRestorer() : cLocale_(std::setlocale(LC_ALL, nullptr)) {}
-    ~LocaleRestorer() {
-        std::locale::global(cppLocale_);
-        std::setlocale(LC_ALL, cLocale_.c_str());
-    }
-
-  private:
-    std::locale cppLocale_;
-    std::string cLocale_;
-};
-
-class CommaDecimalPoint : public std::numpunct<char> {
-  protected:
-    char do_decimal_point() const override { return ','; }
-    char do_thousands_sep() const override { return '.'; }
-    std::string do_grouping() const override { return "\3"; }
-};
-
 TEST(NumberTextLocale, CommaDecimalPointInTheGlobalLocale) {
-    LocaleRestorer restorer;
-    std::locale::global(std::locale(std::locale::classic(), new CommaDecimalPoint));
+    test::LocaleRestorer restorer;
+    std::locale::global(std::locale(std::locale::classic(), new test::CommaDecimalPoint));
     ASSERT_EQ(std::use_facet<std::numpunct<char>>(std::locale()).decimal_point(), ',');
     CheckAllTables();
 }
 
 TEST(NumberTextLocale, GermanCLocale) {
-    LocaleRestorer restorer;
+    test::LocaleRestorer restorer;
     if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr &&
         std::setlocale(LC_ALL, "de_DE") == nullptr) {
         GTEST_SKIP() << "no German locale installed";
