@@ -18,12 +18,7 @@ class DrawTest : public test::ChartTest {
     // Presses Draw on the boxes as they stand.
     void Draw() { Chart().DrawButton().click(); }
     // What the last command printed.
-    QStringList Printed() {
-        QStringList texts;
-        for (const TextPrimitive& text : Drawn<TextPrimitive>(start_))
-            texts << text.text;
-        return texts;
-    }
+    QStringList Printed() { return ChartDriving::Printed(start_); }
     size_t DrawnCount() const { return area_->Chart()->DisplayList().size() - start_; }
     QStringList Prompts() const {
         QStringList prompts;

@@ -18,18 +18,7 @@ class LocateTest : public test::ChartTest {
         ChartTest::SetUp();
         start_ = Chart().DisplayList().size();
     }
-    QStringList PanelLines() const {
-        QString caption = area_->Chart()->Panel().Caption();
-        EXPECT_TRUE(caption.endsWith('\r'));
-        caption.chop(1);
-        return caption.split('\r');
-    }
-    QStringList Printed() {
-        QStringList texts;
-        for (const TextPrimitive& text : Drawn<TextPrimitive>(start_))
-            texts << text.text;
-        return texts;
-    }
+    QStringList Printed() { return ChartDriving::Printed(start_); }
     QString StatusPanel(int i) const { return readout_[size_t(i - 1)]; }
     QPointF At(double s, double T) const {
         const ChartPoint p = area_->Frame().Map(s, T);

@@ -39,18 +39,7 @@ class LocateCrossingsTest : public test::ChartTest {
         Type(second, secondText);
         PressEnter(second);
     }
-    QStringList PanelLines() const {
-        QString caption = area_->Chart()->Panel().Caption();
-        EXPECT_TRUE(caption.endsWith('\r'));
-        caption.chop(1);
-        return caption.split('\r');
-    }
-    QStringList Printed() {
-        QStringList texts;
-        for (const TextPrimitive& text : Drawn<TextPrimitive>(start_))
-            texts << text.text;
-        return texts;
-    }
+    QStringList Printed() { return ChartDriving::Printed(start_); }
     bool DrawnIn(int qbColor) {
         for (const LinePrimitive& line : Drawn<LinePrimitive>(start_)) {
             if (line.color == QBColor(qbColor)) return true;

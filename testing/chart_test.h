@@ -5,25 +5,19 @@
 // area of a chosen size in twips. The area stands alone as a window, as the
 // frame window's client area stands in it.
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
-#include <QPushButton>
-#include <QTest>
 #include <array>
 #include <memory>
-#include <variant>
-#include <vector>
 
 #include "chart/chart_area.h"
 #include "chart/chart_window.h"
 #include "surface/qb_color.h"
 #include "surface/twips.h"
-#include "testing/scripted_message_boxes.h"
+#include "testing/chart_driving.h"
 
 namespace calorix::test {
 
-class ChartTest : public ::testing::Test {
+class ChartTest : public ChartDriving {
   protected:
     void SetUp() override {
         area_ = std::make_unique<ChartArea>(messages_);
@@ -45,29 +39,7 @@ class ChartTest : public ::testing::Test {
         ASSERT_NE(area_->Chart(), nullptr);
     }
 
-    ChartWindow& Chart() { return *area_->Chart(); }
-    PropertyBox& Box(int i) { return Chart().InputBox(i); }
-
-    // Types into a box as a user would, after emptying it.
-    void Type(int box, const QString& text) {
-        Box(box).setFocus();
-        Box(box).clear();
-        QTest::keyClicks(&Box(box), text);
-    }
-    void PressEnter(int box) { QTest::keyClick(&Box(box), Qt::Key_Return); }
-
-    // Entries of the display list from index `from` on.
-    template <class T>
-    std::vector<T> Drawn(size_t from = 0) {
-        std::vector<T> found;
-        const auto& list = Chart().DisplayList();
-        for (size_t i = from; i < list.size(); ++i) {
-            if (const T* entry = std::get_if<T>(&list[i])) found.push_back(*entry);
-        }
-        return found;
-    }
-
-    ScriptedMessageBoxes messages_;
+    ChartWindow& Chart() override { return *area_->Chart(); }
     std::unique_ptr<ChartArea> area_;
     std::array<QString, 3> readout_;  // T, s and the quality
 };
