@@ -2,7 +2,7 @@
 # runs every test (plain, then under AddressSanitizer and UBSan), `make bench`
 # runs the benchmarks. Each target first installs the Debian packages it needs.
 
-PACKAGES := cmake g++ make googletest libgtest-dev libbenchmark-dev qt6-base-dev \
+PACKAGES := cmake g++ make googletest libgtest-dev libbenchmark-dev qt6-base-dev qt6-svg-dev \
             fonts-dejavu-core fonts-liberation
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BUILD_TYPE ?= RelWithDebInfo

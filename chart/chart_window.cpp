@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "chart/export_commands.h"
 #include "surface/message_boxes.h"
 #include "surface/twips.h"
 
@@ -158,6 +159,8 @@ void ChartWindow::CreateMenus() {
     connect(quit, &QAction::triggered, this, &ChartWindow::QuitRequested);
     connect(help_, &QAction::triggered, this, &ChartWindow::HelpRequested);
     connect(about_, &QAction::triggered, this, &ChartWindow::AboutRequested);
+    // File and Edit: export, print, copy, and the table of states.
+    exports_ = new ExportCommands(*this, messages_);
 }
 
 void ChartWindow::CreateKeys() {
@@ -184,7 +187,8 @@ void ChartWindow::CreateKeys() {
 }
 
 QList<QAction*> ChartWindow::MenuBarActions() const {
-    return {optionsMenu_->menuAction(), help_, about_};
+    return {exports_->FileMenu()->menuAction(), exports_->EditMenu()->menuAction(),
+            optionsMenu_->menuAction(), help_, about_};
 }
 
 double ChartWindow::MarkerRadius() const {
