@@ -76,11 +76,11 @@ ExportCommands::ExportCommands(ChartWindow& chart, MessageBoxes& messages)
 
     // The property panel: its text can be selected, and copied whole from
     // its context menu or by Ctrl+C.
-    CaptionLabel& panel = chart_.Panel();
-    panel.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    panel.setContextMenuPolicy(Qt::ActionsContextMenu);
-    panel.addAction(copyProperties);
-    panel.installEventFilter(this);
+    panel_ = &chart_.Panel();
+    panel_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    panel_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    panel_->addAction(copyProperties);
+    panel_->installEventFilter(this);
 }
 
 QAction* ExportCommands::AddAction(QMenu* menu, const char* name, const char* caption,
@@ -151,7 +151,7 @@ void ExportCommands::OnCopyPictureClicked() {
 }
 
 void ExportCommands::OnCopyPropertiesClicked() {
-    QString text = chart_.Panel().Caption();
+    QString text = panel_->Caption();
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QGuiApplication::clipboard()->setText(text);
 }
@@ -166,9 +166,11 @@ void ExportCommands::OnStatesClicked() {
 bool ExportCommands::eventFilter(QObject* watched, QEvent* event) {
     // Ctrl+C on the panel copies what is selected of it, or all of it when
     // nothing is.
-    if (watched == &chart_.Panel() && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) &&
-        !chart_.Panel().hasSelectedText()) {
+    // The panel is asked for by pointer: while the chart window goes, the
+    // panel still reports its children leaving, and the window is no longer
+    // a chart window to ask.
+    if (event->type() == QEvent::KeyPress && watched == panel_ &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) && !panel_->hasSelectedText()) {
         OnCopyPropertiesClicked();
         return true;
     }

@@ -13,6 +13,7 @@ class QPrinter;
 
 namespace calorix {
 
+class CaptionLabel;
 class ChartWindow;
 class MessageBoxes;
 class StatesModel;
@@ -58,6 +59,7 @@ class ExportCommands : public QObject {
 
     ChartWindow& chart_;
     MessageBoxes& messages_;
+    CaptionLabel* panel_ = nullptr;  // the property panel, Label3
     QtExportDialogs qtDialogs_;
     ExportDialogs* dialogs_ = &qtDialogs_;
     QMenu* fileMenu_ = nullptr;
