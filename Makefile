@@ -2,7 +2,7 @@
 # runs every test (plain, then under AddressSanitizer and UBSan), `make bench`
 # runs the benchmarks. Each target first installs the Debian packages it needs.
 
-PACKAGES := cmake g++ make googletest libgtest-dev libbenchmark-dev qt6-base-dev \
+PACKAGES := cmake g++ make googletest libgtest-dev libbenchmark-dev qt6-base-dev qt6-svg-dev \
             fonts-dejavu-core fonts-liberation
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BUILD_TYPE ?= RelWithDebInfo
@@ -38,7 +38,7 @@ test-asan: deps
 
 bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DCALORIX_BENCH=ON
-	cmake --build build-bench -j $(JOBS) --target core_bench surface_bench chart_bench
+	cmake --build build-bench -j $(JOBS) --target core_bench surface_bench chart_bench picture_bench
 	@for b in build-bench/bench/*_bench; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
 
 format:

@@ -2,10 +2,13 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "app/export_command.h"
 #include "app/frame_window.h"
 #include "surface/qt_message_boxes.h"
 
 int main(int argc, char** argv) {
+    // --help and --export run without a window.
+    if (const std::optional<int> status = calorix::RunCommandLine(argc, argv)) return *status;
     QApplication app(argc, argv);
     // The user's choices are kept under Calorix/Calorix.
     if (QApplication::organizationName().isEmpty()) {
@@ -23,8 +26,7 @@ int main(int argc, char** argv) {
     // The frame opens at three quarters of the screen, never smaller than
     // its design size.
     if (const QScreen* screen = QApplication::primaryScreen()) {
-        const QSize available = screen->availableGeometry().size();
-        frame.resize(frame.size().expandedTo(available * 3 / 4));
+        frame.resize(calorix::OpeningSize(frame));
         frame.move(screen->availableGeometry().center() - frame.rect().center());
     }
     frame.show();

@@ -12,7 +12,7 @@
 #include "chart/chart_window.h"
 #include "lines/single_property_lines.h"
 #include "series/series_dialog.h"
-#include "testing/scripted_message_boxes.h"
+#include "surface/collected_message_boxes.h"
 
 namespace calorix {
 namespace {
@@ -30,7 +30,7 @@ struct Program {
         frame->show();
         frame->OpenChartWindow();
     }
-    ScriptedMessageBoxes messages;
+    CollectedMessageBoxes messages;
     std::unique_ptr<QApplication> app;
     std::unique_ptr<FrameWindow> frame;
 };

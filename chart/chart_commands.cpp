@@ -25,7 +25,9 @@ void ChartWindow::OnLocateClicked() {
     const QPointF p = Map(s, T);
     Circle(float(p.x()), float(p.y()), float(MarkerRadius()));
     Refresh();
-    panel_->SetCaption(QString::fromStdString(StatePanelText(PanelVariant::kLocate, T, s)));
+    const StatePanel described = DescribeState(PanelVariant::kLocate, T, s);
+    panel_->SetCaption(QString::fromStdString(described.text));
+    if (described.values) emit StateListed(*described.values);
     SetMousePointer(kMousePointerCross);
 }
 

@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QShortcut>
 
+#include "chart/export_commands.h"
 #include "lines/chart_range.h"
 #include "numeric/number_text.h"
 #include "surface/message_boxes.h"
@@ -176,6 +177,8 @@ void ChartWindow::CreateMenus() {
     connect(quit, &QAction::triggered, this, &ChartWindow::QuitRequested);
     connect(help_, &QAction::triggered, this, &ChartWindow::HelpRequested);
     connect(about_, &QAction::triggered, this, &ChartWindow::AboutRequested);
+    // File and Edit: export, print, copy, and the table of states.
+    exports_ = new ExportCommands(*this, messages_);
 }
 
 void ChartWindow::CreateKeys() {
@@ -202,7 +205,8 @@ void ChartWindow::CreateKeys() {
 }
 
 QList<QAction*> ChartWindow::MenuBarActions() const {
-    return {optionsMenu_->menuAction(), help_, about_};
+    return {exports_->FileMenu()->menuAction(), exports_->EditMenu()->menuAction(),
+            optionsMenu_->menuAction(), help_, about_};
 }
 
 double ChartWindow::MarkerRadius() const {

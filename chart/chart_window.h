@@ -8,6 +8,7 @@
 #include "lines/box_values.h"
 #include "lines/current_point.h"
 #include "lines/plan.h"
+#include "readout/state_panel.h"
 #include "surface/control_place.h"
 #include "surface/drawing_surface.h"
 
@@ -18,6 +19,7 @@ class QPushButton;
 
 namespace calorix {
 
+class ExportCommands;
 class MessageBoxes;
 
 // The chart window: the temperature-entropy chart on a persistent drawing
@@ -75,8 +77,10 @@ class ChartWindow : public DrawingSurface {
     SidePanel& PanelBox() const { return *sidePanel_; }
 
     // The items this window puts on the frame's menu bar while it is open:
-    // Options, Help, About.
+    // File, Edit, Options, Help, About.
     QList<QAction*> MenuBarActions() const;
+    // Export, print, copy and the table of listed states.
+    ExportCommands& Exports() const { return *exports_; }
 
   signals:
     // Close of the Options menu, or Ctrl+F4.
@@ -91,6 +95,8 @@ class ChartWindow : public DrawingSurface {
     // The readout of the point under the mouse pointer: the texts of the
     // frame's three status-bar panels (T, s and the quality).
     void ReadoutChanged(const QString& temperature, const QString& entropy, const QString& quality);
+    // Locate or a click listed the properties of a state in the panel.
+    void StateListed(const calorix::PanelValues& state);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -145,6 +151,7 @@ class ChartWindow : public DrawingSurface {
     QAction* locateCrossings_ = nullptr;
     QAction* help_ = nullptr;
     QAction* about_ = nullptr;
+    ExportCommands* exports_ = nullptr;
 };
 
 }  // namespace calorix

@@ -53,7 +53,9 @@ void ChartWindow::OnChartClicked(float x, float y) {
     Refresh();
     // A superheated state needs a pressure search. It takes well under a
     // millisecond, so the click runs it without asking first.
-    panel_->SetCaption(QString::fromStdString(StatePanelText(PanelVariant::kClick, T, s)));
+    const StatePanel described = DescribeState(PanelVariant::kClick, T, s);
+    panel_->SetCaption(QString::fromStdString(described.text));
+    if (described.values) emit StateListed(*described.values);
     SetMousePointer(kMousePointerCross);
 }
 

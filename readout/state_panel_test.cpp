@@ -7,6 +7,10 @@
 #include <vector>
 
 #include "lines/box_values.h"
+#include "numeric/number_text.h"
+#include "readout/state_region.h"
+#include "steam/saturated_properties.h"
+#include "steam/saturation_line.h"
 #include "steam/superheated.h"
 
 namespace calorix {
@@ -119,6 +123,70 @@ TEST(StatePanelText, StatesWithoutAPressureOrOnABoundaryListNothing) {
     // Beyond the low-pressure end of the bracket.
     double far = 300;
     EXPECT_EQ(StatePanelText(PanelVariant::kClick, far, 11.9), "Location:\r");
+}
+
+// The numbers behind the panel are the values its lines were made from: the
+// truncated temperature and quality the other properties were computed with,
+// everything else at full precision.
+TEST(DescribeState, AWetStateCarriesTheNumbersItsLinesWereMadeFrom) {
+    for (const PanelVariant variant : {PanelVariant::kClick, PanelVariant::kLocate}) {
+        double T = 373.159;
+        double textT = 373.159;
+        const StatePanel panel = DescribeState(variant, T, 4.0);
+        EXPECT_EQ(panel.text, StatePanelText(variant, textT, 4.0)) << "the text is unchanged";
+        EXPECT_EQ(T, textT);
+        ASSERT_TRUE(panel.values.has_value());
+        const PanelValues& values = *panel.values;
+        EXPECT_EQ(values.region, kWetMixture);
+        EXPECT_EQ(values.T, TruncateDecimals(373.159, 2));
+        double satT = values.T;
+        EXPECT_EQ(values.P, double(SatPressure(satT))) << "not cut to the panel's 4 decimals";
+        const double sf = SatLiquidEntropy(satT), sg = SatVaporEntropy(satT);
+        const double x = TruncateDecimals((4.0 - sf) / (sg - sf), 3);
+        ASSERT_TRUE(values.x.has_value());
+        EXPECT_EQ(*values.x, x);
+        const double vf = SatLiquidVolume(satT), vg = SatVaporVolume(satT);
+        const double hf = SatLiquidEnthalpy(satT), hg = SatVaporEnthalpy(satT);
+        EXPECT_EQ(values.v, vf + x * (vg - vf));
+        EXPECT_EQ(values.h, hf + x * (hg - hf));
+        EXPECT_EQ(values.s, sf + x * (sg - sf));
+        // The texts are the panel's own value texts.
+        const auto lines = PanelLines(panel.text);
+        EXPECT_EQ("T  =" + values.TText, lines[1]);
+        EXPECT_EQ("P  =" + values.PText, lines[2]);
+        EXPECT_EQ("x  =" + values.xText, lines[3]);
+        EXPECT_EQ("vx =" + values.vText, lines[4]);
+        EXPECT_EQ("hx =" + values.hText, lines[5]);
+        EXPECT_EQ("sx =" + values.sText, lines[6]);
+    }
+}
+
+TEST(DescribeState, ASuperheatedStateCarriesTheCutPressureAndTheFullProperties) {
+    double T = 500.129;
+    const StatePanel panel = DescribeState(PanelVariant::kLocate, T, 7.5);
+    ASSERT_TRUE(panel.values.has_value());
+    const PanelValues& values = *panel.values;
+    EXPECT_EQ(values.region, kSuperheated);
+    EXPECT_EQ(values.T, TruncateDecimals(500.129, 2));
+    EXPECT_EQ(values.P, TruncateDecimals(*SuperheatedPressure(500.129, 7.5), 4))
+        << "the pressure v, h and s were computed at";
+    double t = values.T, p = values.P;
+    EXPECT_EQ(values.v, double(SuperheatedVolume(t, p)));
+    EXPECT_EQ(values.h, double(SuperheatedEnthalpy(t, p)));
+    EXPECT_EQ(values.s, double(SuperheatedEntropy(t, p)));
+    EXPECT_FALSE(values.x.has_value());
+    EXPECT_EQ(values.xText, "");
+    const auto lines = PanelLines(panel.text);
+    EXPECT_EQ("P=" + values.PText, lines[2]);
+    EXPECT_EQ("v=" + values.vText, lines[4]);
+    EXPECT_EQ(values.vText.size() - values.vText.find('.') - 1, 4u) << "Locate's 4 decimals";
+}
+
+TEST(DescribeState, APanelThatListsNothingHasNoValues) {
+    double hot = 700, liquid = 350, far = 300;
+    EXPECT_FALSE(DescribeState(PanelVariant::kClick, hot, 4.5).values.has_value());
+    EXPECT_FALSE(DescribeState(PanelVariant::kLocate, liquid, 0.2).values.has_value());
+    EXPECT_FALSE(DescribeState(PanelVariant::kClick, far, 11.9).values.has_value());
 }
 
 TEST(SuperheatedPressure, ReproducesTheEntropyItWasGiven) {

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "surface/mouse_pointer.h"
+#include "surface/primitive_painter.h"
 #include "surface/twips.h"
 
 namespace calorix {
@@ -21,13 +22,6 @@ namespace {
 // Pixels added around a primitive's geometry for its pen (half a pixel), the
 // square line caps (half a pixel) and antialiasing.
 constexpr double kPixelMargin = 2.0;
-
-template <class... Ts>
-struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
-template <class... Ts>
-Overloaded(Ts...) -> Overloaded<Ts...>;
 
 bool Finite(float value) {
     return std::isfinite(value);
@@ -254,62 +248,8 @@ void DrawingSurface::BringCacheUpToDate() {
 
 void DrawingSurface::Render(QPainter& painter, std::size_t first, std::size_t last,
                             double twipsPerPixel) const {
-    const QTransform transform = TwipsTransform(twipsPerPixel);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    painter.setTransform(transform);
-    painter.setBrush(Qt::NoBrush);
-    QColor penColor = foreColor_;
-    painter.setPen(PenFor(penColor, twipsPerPixel));
-    const auto usePen = [&](const QColor& color) {
-        if (color == penColor) return;
-        penColor = color;
-        painter.setPen(PenFor(penColor, twipsPerPixel));
-    };
-    const auto draw = Overloaded{
-        [&](const LinePrimitive& line) {
-            if (line.x1 == line.x2 && line.y1 == line.y2) {
-                painter.fillRect(DotRect(line.x1, line.y1, twipsPerPixel), line.color);
-                return;
-            }
-            if (AxisParallel(line.x1, line.y1, line.x2, line.y2)) {
-                FillRule(painter, line.x1, line.y1, line.x2, line.y2, twipsPerPixel, line.color);
-                return;
-            }
-            usePen(line.color);
-            painter.drawLine(QPointF(line.x1, line.y1), QPointF(line.x2, line.y2));
-        },
-        [&](const BoxPrimitive& box) {
-            if (box.x1 == box.x2 && box.y1 == box.y2) {
-                painter.fillRect(DotRect(box.x1, box.y1, twipsPerPixel), box.color);
-                return;
-            }
-            // Four sharp edges whose end pixels fill the corners fully.
-            FillRule(painter, box.x1, box.y1, box.x2, box.y1, twipsPerPixel, box.color);
-            FillRule(painter, box.x2, box.y1, box.x2, box.y2, twipsPerPixel, box.color);
-            FillRule(painter, box.x1, box.y2, box.x2, box.y2, twipsPerPixel, box.color);
-            FillRule(painter, box.x1, box.y1, box.x1, box.y2, twipsPerPixel, box.color);
-        },
-        [&](const CirclePrimitive& circle) {
-            if (circle.radius == 0) {
-                painter.fillRect(DotRect(circle.x, circle.y, twipsPerPixel), circle.color);
-                return;
-            }
-            usePen(circle.color);
-            painter.drawEllipse(QPointF(circle.x, circle.y), circle.radius, circle.radius);
-        },
-        [&](const TextPrimitive& text) {
-            usePen(text.color);
-            painter.setFont(text.font);
-            const QFontMetricsF metrics(painter.font(), painter.device());
-            painter.resetTransform();
-            painter.drawText(
-                QPointF(text.x / twipsPerPixel, text.y / twipsPerPixel + metrics.ascent()),
-                text.text);
-            painter.setTransform(transform);
-        },
-    };
-    for (std::size_t i = first; i < last; ++i)
-        std::visit(draw, displayList_[i]);
+    PaintPrimitives(painter, displayList_, first, last,
+                    PaintSettings{twipsPerPixel, AxisLines::kDevicePixels, 0});
 }
 
 void DrawingSurface::DrawOverlay(QPainter& painter, double twipsPerPixel) const {
