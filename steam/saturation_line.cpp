@@ -1,5 +1,7 @@
 #include "steam/saturation_line.h"
 
+#include <cmath>
+
 #include "steam/skip_on_error.h"
 #include "steam/water_constants.h"
 
@@ -18,9 +20,8 @@ struct TemperatureBand {
 constexpr TemperatureBand kLowBand = {42.6776, -3892.7, -9.48654};     // 0.000611 <= P <= 12.33
 constexpr TemperatureBand kHighBand = {-387.592, -12587.5, -15.2578};  // 12.33 < P <= 22.1
 
-}  // namespace
-
-double SatPressure(double T) {
+// The statements one by one, each skipped when it faults.
+double CheckedSatPressure(double T) {
     const float* A = kPressureCoefficients;
     double L = 0;
     for (int i = 0; i <= 9; ++i) {
@@ -34,8 +35,7 @@ double SatPressure(double T) {
     return P;
 }
 
-PropertyValue SatTemperature(double& P) {
-    if (P > kCriticalPressure) P = kCriticalPressure;
+PropertyValue CheckedSatTemperature(double P) {
     TemperatureBand band = {0, 0, 0};
     if (0.000611 <= P && P <= 12.33) {
         band = kLowBand;
@@ -45,6 +45,29 @@ PropertyValue SatTemperature(double& P) {
     PropertyValue T;
     fault::Assign(T, band.a + fault::Quot(band.b, fault::Ln(P) + band.c));
     return T;
+}
+
+}  // namespace
+
+double SatPressure(double T) {
+    // From 50 to 10^4 K every term of the sum is finite and T - A[11] is at
+    // least 10; only the power can overflow (from about 1234.96 K on).
+    if (!(T >= 50 && T <= 1e4)) return CheckedSatPressure(T);
+    const float* A = kPressureCoefficients;
+    double L = 0;
+    for (int i = 0; i <= 9; ++i)
+        L = L + double(A[i]) * fault::TermPower(T, i);
+    L = L + A[10] / (T - double(A[11]));
+    const double P = fault::UncheckedExp(L);
+    return std::isfinite(P) ? P : L;
+}
+
+PropertyValue SatTemperature(double& P) {
+    if (P > kCriticalPressure) P = kCriticalPressure;
+    // Inside the two bands ln P + c stays below -6.9, never 0.
+    if (P > 12.33) return kHighBand.a + kHighBand.b / (std::log(P) + kHighBand.c);
+    if (P >= 0.000611) return kLowBand.a + kLowBand.b / (std::log(P) + kLowBand.c);
+    return CheckedSatTemperature(P);
 }
 
 }  // namespace calorix

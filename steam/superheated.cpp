@@ -1,5 +1,7 @@
 #include "steam/superheated.h"
 
+#include <cmath>
+
 #include "steam/saturation_line.h"
 #include "steam/skip_on_error.h"
 
@@ -9,6 +11,9 @@ namespace {
 using fault::Exp;
 using fault::Power;
 using fault::Quot;
+using fault::TermPower;
+using fault::UncheckedExp;
+using fault::UncheckedPower;
 
 namespace volume {
 constexpr double R = 0.000461631;  // MPa m^3/(kg K)
@@ -34,11 +39,15 @@ constexpr float D1 = -0.4650306f, D2 = 0.001f;
 constexpr double kDecay = 85;  // K
 }  // namespace entropy
 
-}  // namespace
+// Where the fast paths hold: temperatures from -10^4 to 10^6 K keep every
+// power and exponential finite; the pressure bounds follow each function.
+bool FastTemperature(double T) {
+    return T >= -1e4 && T <= 1e6;
+}
 
-PropertyValue SuperheatedVolume(double T, double& P) {
+// The statements one by one, each skipped when it faults.
+PropertyValue CheckedVolume(double T, double P, double Ts) {
     using namespace volume;
-    const double Ts = SatTemperature(P);
     double E1 = 0;
     fault::Assign(E1, Exp(C0 + C1 * Ts + C2 * Power(Ts, 2)));
     PropertyValue v;
@@ -47,15 +56,13 @@ PropertyValue SuperheatedVolume(double T, double& P) {
     return v;
 }
 
-PropertyValue SuperheatedEnthalpy(double T, double& P) {
+PropertyValue CheckedEnthalpy(double T, double P, double Ts) {
     using namespace enthalpy;
-    // K0..K2 come from the pressure as passed in, before SatTemperature
-    // clips it; all four K are kept in single precision.
+    // All four K are kept in single precision.
     float K0 = 0, K1 = 0, K2 = 0, K3 = 0;
     fault::Assign(K0, A11 + A12 * P + A13 * Power(P, 2));
     fault::Assign(K1, A21 + A22 * P + A23 * Power(P, 2));
     fault::Assign(K2, A31 + A32 * P + A33 * Power(P, 2));
-    const double Ts = SatTemperature(P);
     fault::Assign(K3,
                   A41 + A42 * Ts + A43 * Power(Ts, 2) + A44 * Power(Ts, 3) + A45 * Power(Ts, 4));
     PropertyValue h;
@@ -63,9 +70,8 @@ PropertyValue SuperheatedEnthalpy(double T, double& P) {
     return h;
 }
 
-PropertyValue SuperheatedEntropy(double T, double& P) {
+PropertyValue CheckedEntropy(double T, double P, double Ts) {
     using namespace entropy;
-    const double Ts = SatTemperature(P);
     double S1 = 0;
     for (int i = 0; i <= 4; ++i)
         fault::Assign(S1, S1 + A[i] * Power(T, i));
@@ -76,6 +82,55 @@ PropertyValue SuperheatedEntropy(double T, double& P) {
     PropertyValue s;
     fault::Assign(s, (S1 + D1 * fault::Ln(10 * P + D2)) - S2);
     return s;
+}
+
+}  // namespace
+
+// Ts = SatTemperature(P) lies in [0, 648] K whatever P is, so the pressure
+// enters the statements only through the divisions and the logarithm.
+
+PropertyValue SuperheatedVolume(double T, double& P) {
+    using namespace volume;
+    const double Ts = SatTemperature(P);
+    // From 1E-10 MPa on, R T / P and 1 / (10 P) stay finite.
+    if (!(FastTemperature(T) && P >= 1e-10)) return CheckedVolume(T, P, Ts);
+    const double E1 = UncheckedExp(C0 + C1 * Ts + C2 * UncheckedPower(Ts, 2));
+    return (R * T / P - B1 * UncheckedExp(-B2 * T)) +
+           ((1 / (10 * P)) * (B3 - E1)) * UncheckedExp((Ts - T) / kDecay);
+}
+
+PropertyValue SuperheatedEnthalpy(double T, double& P) {
+    using namespace enthalpy;
+    // K0..K2 come from the pressure as passed in, before SatTemperature
+    // clips it. Up to 10^15 MPa they fit in single precision.
+    const double given = P;
+    const double Ts = SatTemperature(P);
+    if (!(FastTemperature(T) && given >= -1e15 && given <= 1e15)) {
+        return CheckedEnthalpy(T, given, Ts);
+    }
+    const double given2 = UncheckedPower(given, 2);
+    const float K0 = float(A11 + A12 * given + A13 * given2);
+    const float K1 = float(A21 + A22 * given + A23 * given2);
+    const float K2 = float(A31 + A32 * given + A33 * given2);
+    const float K3 = float(A41 + A42 * Ts + A43 * UncheckedPower(Ts, 2) +
+                           A44 * UncheckedPower(Ts, 3) + A45 * UncheckedPower(Ts, 4));
+    return (K0 + K1 * T + K2 * UncheckedPower(T, 2)) - K3 * UncheckedExp((Ts - T) / kDecay);
+}
+
+PropertyValue SuperheatedEntropy(double T, double& P) {
+    using namespace entropy;
+    const double Ts = SatTemperature(P);
+    // The logarithm needs 10 P + 0.001 > 0.
+    if (!(FastTemperature(T) && P >= 0)) return CheckedEntropy(T, P, Ts);
+    double S1 = 0;
+    for (int i = 0; i <= 4; ++i)
+        S1 = S1 + A[i] * TermPower(T, i);
+    // The one exponential of every term of S2.
+    const double decay = UncheckedExp((Ts - T) / kDecay);
+    double S2 = 0;
+    for (int i = 0; i <= 4; ++i)
+        S2 = S2 + (C[i] * TermPower(Ts, i)) * decay;
+    return (S1 + D1 * std::log(10 * P + D2)) - S2;
 }
 
 }  // namespace calorix
