@@ -2,9 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <functional>
+#include <limits>
 #include <optional>
+#include <string>
 #include <vector>
+
+#include "lines/search_reference.h"
 
 namespace calorix {
 namespace {
@@ -93,21 +101,19 @@ TEST(BisectRoot, ResultIsTheLowerEndOfTheLastBracket) {
     EXPECT_EQ(BisectRoot(falling, 0.7, 0, 1, kAbsolute, kNoDetect), 307.0 / 1024);
 }
 
-TEST(BisectRoot, EvaluatesLoHiMidThreeTimesPerStep) {
+// The ends are evaluated on the first step; from then on each end keeps the
+// side it was found on, and a step evaluates only its midpoint.
+TEST(BisectRoot, EvaluatesBothEndsOnceThenOnlyMidpoints) {
     Recorder recorder;
     const auto f = [&](double& u) {
         recorder.arguments.push_back(u);
         return u;
     };
     BisectRoot(f, 0.3, 0, 1, kAbsolute, kNoDetect);
-    ASSERT_EQ(recorder.arguments.size(), 30u);  // ten steps
-    EXPECT_EQ(recorder.arguments[0], 0);
-    EXPECT_EQ(recorder.arguments[1], 1);
-    EXPECT_EQ(recorder.arguments[2], 0.5);
-    // 0.5 lies above 0.3: hi moves to it.
-    EXPECT_EQ(recorder.arguments[3], 0);
-    EXPECT_EQ(recorder.arguments[4], 0.5);
-    EXPECT_EQ(recorder.arguments[5], 0.25);
+    // Ten steps: the two ends and ten midpoints.
+    EXPECT_EQ(recorder.arguments,
+              (std::vector<double>{0, 1, 0.5, 0.25, 0.375, 0.3125, 0.28125, 0.296875, 0.3046875,
+                                   0.30078125, 0.298828125, 0.2998046875}));
 }
 
 TEST(BisectRoot, NoSignChangeGivesTheInitialMidpointOrNothing) {
@@ -168,13 +174,14 @@ TEST(BisectRoot, ClippedEndIsUsedFromTheNextStep) {
     EXPECT_EQ(recorder.arguments[0], 10);
     EXPECT_EQ(recorder.arguments[1], 30);
     EXPECT_EQ(recorder.arguments[2], 20);
-    // Second step: hi is the clipped value, and so is the midpoint's end.
-    EXPECT_EQ(recorder.arguments[3], 20);
-    EXPECT_EQ(recorder.arguments[4], 22.0891);
-    EXPECT_EQ(recorder.arguments[5], (20 + 22.0891) / 2);
+    // Second step: the clipped hi is evaluated again at its new value, and
+    // the midpoint comes from it; lo, the first midpoint, keeps its side.
+    EXPECT_EQ(recorder.arguments[3], 22.0891);
+    EXPECT_EQ(recorder.arguments[4], (20 + 22.0891) / 2);
     for (std::size_t i = 3; i < recorder.arguments.size(); ++i) {
         EXPECT_LE(recorder.arguments[i], 22.0891) << i;
     }
+    EXPECT_EQ(std::count(recorder.arguments.begin(), recorder.arguments.end(), 22.0891), 1);
 }
 
 TEST(BisectRoot, BracketClippedAboveTheTargetCollapses) {
@@ -214,6 +221,155 @@ TEST(BisectRoot, BracketEndThatIsNotANumberEnds) {
         return u;
     };
     EXPECT_EQ(BisectRoot(poisoning, 0.3, 0, 1, kAbsolute, kDetect), std::nullopt);
+}
+
+// Carrying the ends' sides over must change no result: the search gives,
+// bit for bit, what the search that evaluates f at both ends and the
+// midpoint on every step gives, for functions that change their argument as
+// the superheated functions do, that stop being numbers, that hit the target
+// exactly, and for brackets given either way round, empty or at zero.
+struct SearchFunction {
+    const char* name;
+    std::function<double(double&)> f;
+};
+
+double Clip(double& u, double limit) {
+    if (u > limit) u = limit;
+    return u;
+}
+
+const std::vector<SearchFunction> kSearchFunctions = {
+    {"rising", [](double& u) { return u; }},
+    {"falling", [](double& u) { return 1 - u; }},
+    {"cube", [](double& u) { return u * u * u - 0.2; }},
+    {"inverse", [](double& u) { return 1 / u; }},
+    // Like a pressure lowered to its limit in the caller's variable.
+    {"clipped", [](double& u) { return std::log(Clip(u, 0.6) + 1); }},
+    // Like the enthalpy: part from the argument as given, part clipped.
+    {"clipped after use",
+     [](double& u) {
+         const double given = u;
+         return 0.25 * given + Clip(u, 0.45);
+     }},
+    // An argument beyond 0.9 becomes a NaN.
+    {"poisoning",
+     [](double& u) {
+         if (u > 0.9) u = std::nan("");
+         return u;
+     }},
+    // Not a number over part of the range: its side is 0.
+    {"partly NaN", [](double& u) { return u > 0.7 ? std::nan("") : u; }},
+    // Plateaus: midpoints hit a target on a plateau exactly.
+    {"steps", [](double& u) { return std::floor(u * 8) / 8; }},
+    {"valley", [](double& u) { return 8 * (u - 0.5) * (u - 0.5) - 1; }},
+    // A negative zero turned into a positive one: the same number, but
+    // not the same argument, and f tells them apart.
+    {"signed zero",
+     [](double& u) {
+         const double side = std::signbit(u) ? -1 : 1;
+         if (u == 0) u = 0.0;
+         return u == 0 ? side : u;
+     }},
+};
+
+std::uint64_t Bits(double x) {
+    return std::bit_cast<std::uint64_t>(x);
+}
+
+bool SameResult(const std::optional<double>& a, const std::optional<double>& b) {
+    return a.has_value() == b.has_value() && (!a || Bits(*a) == Bits(*b));
+}
+
+std::string ResultText(const std::optional<double>& u) {
+    if (!u) return "nothing";
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.17g", *u);
+    return buffer;
+}
+
+TEST(BisectRoot, GivesWhatTheThreeEvaluationSearchGives) {
+    std::vector<double> targets;
+    for (double t = -1.3; t <= 1.3; t += 0.0173)
+        targets.push_back(t);
+    for (int k = -8; k <= 8; ++k)
+        targets.push_back(k / 8.0);  // exact hits of dyadic midpoints and plateaus
+    targets.push_back(std::numeric_limits<double>::quiet_NaN());
+
+    const std::vector<std::pair<double, double>> brackets = {
+        {0, 1}, {1, 0},   {-0.0, 1},  {0.1, 0.95}, {0.95, 0.1}, {-1, 1},  {0.3, 0.3},
+        {0, 0}, {0.2, 3}, {-2, -0.5}, {0.5, 0.5},  {0.01, 10},  {-0.0, 0}};
+
+    int compared = 0;
+    for (const SearchFunction& function : kSearchFunctions) {
+        for (const auto& [lo, hi] : brackets) {
+            for (const double target : targets) {
+                for (const SearchMeasure measure : {kRelative, kAbsolute}) {
+                    for (const CollapseDetection collapse : {kNoDetect, kDetect}) {
+                        auto f = function.f;
+                        auto reference = function.f;
+                        const std::optional<double> u =
+                            BisectRoot(f, target, lo, hi, measure, collapse);
+                        const std::optional<double> expected = reference::ThreeEvaluationBisectRoot(
+                            reference, target, lo, hi, measure, collapse);
+                        ASSERT_TRUE(SameResult(u, expected))
+                            << function.name << ", target " << target << ", [" << lo << ", " << hi
+                            << "], relative " << (measure == kRelative) << ", collapse "
+                            << (collapse == kDetect) << ": " << ResultText(u) << " instead of "
+                            << ResultText(expected);
+                        ++compared;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(compared, 10000);
+}
+
+// The evaluations left out are repeats: the search evaluates exactly the
+// arguments the three-evaluation search evaluates, in the same order, except
+// an end at an argument that an evaluation of the step before left as it
+// was.
+TEST(BisectRoot, LeavesOutOnlyEvaluationsAtArgumentsAlreadyEvaluatedUnchanged) {
+    for (const SearchFunction& function : kSearchFunctions) {
+        for (const double target : {0.05, 0.3, 0.55, 0.8}) {
+            std::vector<double> arguments, referenceArguments;
+            const auto f = [&](double& u) {
+                arguments.push_back(u);
+                return function.f(u);
+            };
+            // Records whether each evaluation left its argument unchanged.
+            std::vector<bool> referenceKept;
+            const auto reference = [&](double& u) {
+                referenceArguments.push_back(u);
+                const std::uint64_t before = Bits(u);
+                const double value = function.f(u);
+                referenceKept.push_back(Bits(u) == before);
+                return value;
+            };
+            BisectRoot(f, target, 0, 1, kRelative, kNoDetect);
+            reference::ThreeEvaluationBisectRoot(reference, target, 0, 1, kRelative, kNoDetect);
+
+            // Step k of the reference evaluated lo, hi, mid at 3k, 3k+1, 3k+2.
+            std::vector<double> expected;
+            for (std::size_t i = 0; i < referenceArguments.size(); ++i) {
+                const bool end = i % 3 != 2;
+                bool repeat = false;
+                if (end && i >= 3) {
+                    const std::size_t step = i / 3 * 3;
+                    for (std::size_t j = step - 3; j < step; ++j) {
+                        repeat = repeat || (referenceKept[j] && Bits(referenceArguments[j]) ==
+                                                                    Bits(referenceArguments[i]));
+                    }
+                }
+                if (!repeat) expected.push_back(referenceArguments[i]);
+            }
+            ASSERT_EQ(arguments.size(), expected.size()) << function.name << ", target " << target;
+            for (std::size_t i = 0; i < arguments.size(); ++i) {
+                EXPECT_EQ(Bits(arguments[i]), Bits(expected[i]))
+                    << function.name << ", target " << target << ", evaluation " << i;
+            }
+        }
+    }
 }
 
 }  // namespace
