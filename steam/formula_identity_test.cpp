@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "steam/formula_reference.h"
@@ -158,8 +159,8 @@ TEST(FormulaIdentity, SaturatedPropertiesAtEveryTemperature) {
     }
 }
 
-// Every temperature with every 25th pressure, and every pressure with every
-// 25th temperature, so that both fine sweeps meet everything.
+// Every temperature with every 60th pressure, and every pressure with every
+// 60th temperature, so that both fine sweeps meet everything.
 TEST(FormulaIdentity, SuperheatedPropertiesAtEveryTemperatureAndPressure) {
     const std::vector<double> temperatures = Temperatures();
     const std::vector<double> pressures = Pressures();
@@ -167,7 +168,7 @@ TEST(FormulaIdentity, SuperheatedPropertiesAtEveryTemperatureAndPressure) {
         int reports = 0;
         for (std::size_t i = 0; i < temperatures.size() && reports < kMaxReports; ++i) {
             for (std::size_t j = 0; j < pressures.size(); ++j) {
-                if (i % 25 != 0 && j % 25 != 0) continue;
+                if (i % 60 != 0 && j % 60 != 0) continue;
                 const double T = temperatures[i];
                 double P = pressures[j], expectedP = pressures[j];
                 const ::testing::AssertionResult same =
@@ -176,6 +177,59 @@ TEST(FormulaIdentity, SuperheatedPropertiesAtEveryTemperatureAndPressure) {
                                   << ", P = " << Text(pressures[j]);
                 EXPECT_EQ(Bits(P), Bits(expectedP))
                     << f.name << ": the caller's pressure, P = " << Text(pressures[j]);
+                if (!same && ++reports == kMaxReports) break;
+            }
+        }
+    }
+}
+
+// Along an isobar and along an isotherm the parts of the fixed argument are
+// computed once; every value must still be what the function gives.
+TEST(FormulaIdentity, SuperheatedAlongAnIsobar) {
+    const std::vector<double> temperatures = Temperatures();
+    const std::vector<double> pressures = Pressures();
+    int reports = 0;
+    for (std::size_t j = 0; j < pressures.size() && reports < kMaxReports; ++j) {
+        const SuperheatedAtPressure isobar(pressures[j]);
+        for (std::size_t i = 0; i < temperatures.size(); ++i) {
+            if (i % 60 != 0 && j % 60 != 0) continue;
+            const double T = temperatures[i];
+            double forEnthalpy = pressures[j], forEntropy = pressures[j];
+            const ::testing::AssertionResult sameEnthalpy =
+                Same(isobar.Enthalpy(T), reference::SuperheatedEnthalpy(T, forEnthalpy));
+            const ::testing::AssertionResult sameEntropy =
+                Same(isobar.Entropy(T), reference::SuperheatedEntropy(T, forEntropy));
+            EXPECT_TRUE(sameEnthalpy)
+                << "enthalpy at T = " << Text(T) << ", P = " << Text(pressures[j]);
+            EXPECT_TRUE(sameEntropy)
+                << "entropy at T = " << Text(T) << ", P = " << Text(pressures[j]);
+            if ((!sameEnthalpy || !sameEntropy) && ++reports == kMaxReports) break;
+        }
+    }
+}
+
+TEST(FormulaIdentity, SuperheatedAlongAnIsotherm) {
+    const std::vector<double> temperatures = Temperatures();
+    const std::vector<double> pressures = Pressures();
+    using Along = PropertyValue (SuperheatedAtTemperature::*)(double&) const;
+    const std::pair<Along, Superheated> pairs[] = {
+        {&SuperheatedAtTemperature::Volume, reference::SuperheatedVolume},
+        {&SuperheatedAtTemperature::Enthalpy, reference::SuperheatedEnthalpy},
+        {&SuperheatedAtTemperature::Entropy, reference::SuperheatedEntropy},
+    };
+    int reports = 0;
+    for (std::size_t i = 0; i < temperatures.size() && reports < kMaxReports; ++i) {
+        const double T = temperatures[i];
+        const SuperheatedAtTemperature isotherm(T);
+        for (std::size_t j = 0; j < pressures.size(); ++j) {
+            if (i % 60 != 0 && j % 60 != 0) continue;
+            for (const auto& [along, expected] : pairs) {
+                double P = pressures[j], expectedP = pressures[j];
+                const ::testing::AssertionResult same =
+                    Same((isotherm.*along)(P), expected(T, expectedP));
+                EXPECT_TRUE(same) << "T = " << Text(T) << ", P = " << Text(pressures[j]);
+                EXPECT_EQ(Bits(P), Bits(expectedP))
+                    << "the caller's pressure, P = " << Text(pressures[j]);
                 if (!same && ++reports == kMaxReports) break;
             }
         }

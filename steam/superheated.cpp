@@ -84,53 +84,160 @@ PropertyValue CheckedEntropy(double T, double P, double Ts) {
     return s;
 }
 
-}  // namespace
+// The fast paths, built from the parts of each formula that depend on T
+// alone, on P alone or on both, so that a caller holding one fixed computes
+// its parts once. Put together they run the formulas' operations in their
+// order.
 
-// Ts = SatTemperature(P) lies in [0, 648] K whatever P is, so the pressure
-// enters the statements only through the divisions and the logarithm.
-
-PropertyValue SuperheatedVolume(double T, double& P) {
+double VolumeAt(double T, double RT, double decayingT, double P, double Ts) {
     using namespace volume;
-    const double Ts = SatTemperature(P);
-    // From 1E-10 MPa on, R T / P and 1 / (10 P) stay finite.
-    if (!(FastTemperature(T) && P >= 1e-10)) return CheckedVolume(T, P, Ts);
     const double E1 = UncheckedExp(C0 + C1 * Ts + C2 * UncheckedPower(Ts, 2));
-    return (R * T / P - B1 * UncheckedExp(-B2 * T)) +
-           ((1 / (10 * P)) * (B3 - E1)) * UncheckedExp((Ts - T) / kDecay);
+    return (RT / P - decayingT) + ((1 / (10 * P)) * (B3 - E1)) * UncheckedExp((Ts - T) / kDecay);
 }
 
-PropertyValue SuperheatedEnthalpy(double T, double& P) {
+double DecayingT(double T) {
+    using namespace volume;
+    return B1 * UncheckedExp(-B2 * T);
+}
+
+// K0..K2 from the pressure as given, K3 from the saturation temperature.
+void EnthalpyCoefficients(double given, double Ts, float (&K)[4]) {
     using namespace enthalpy;
-    // K0..K2 come from the pressure as passed in, before SatTemperature
-    // clips it. Up to 10^15 MPa they fit in single precision.
-    const double given = P;
-    const double Ts = SatTemperature(P);
-    if (!(FastTemperature(T) && given >= -1e15 && given <= 1e15)) {
-        return CheckedEnthalpy(T, given, Ts);
-    }
     const double given2 = UncheckedPower(given, 2);
-    const float K0 = float(A11 + A12 * given + A13 * given2);
-    const float K1 = float(A21 + A22 * given + A23 * given2);
-    const float K2 = float(A31 + A32 * given + A33 * given2);
-    const float K3 = float(A41 + A42 * Ts + A43 * UncheckedPower(Ts, 2) +
-                           A44 * UncheckedPower(Ts, 3) + A45 * UncheckedPower(Ts, 4));
-    return (K0 + K1 * T + K2 * UncheckedPower(T, 2)) - K3 * UncheckedExp((Ts - T) / kDecay);
+    K[0] = float(A11 + A12 * given + A13 * given2);
+    K[1] = float(A21 + A22 * given + A23 * given2);
+    K[2] = float(A31 + A32 * given + A33 * given2);
+    K[3] = float(A41 + A42 * Ts + A43 * UncheckedPower(Ts, 2) + A44 * UncheckedPower(Ts, 3) +
+                 A45 * UncheckedPower(Ts, 4));
 }
 
-PropertyValue SuperheatedEntropy(double T, double& P) {
+double EnthalpyAt(double T, double T2, const float (&K)[4], double Ts) {
+    using namespace enthalpy;
+    return (K[0] + K[1] * T + K[2] * T2) - K[3] * UncheckedExp((Ts - T) / kDecay);
+}
+
+// S1, the sum of the powers of T.
+double TemperatureSum(double T) {
     using namespace entropy;
-    const double Ts = SatTemperature(P);
-    // The logarithm needs 10 P + 0.001 > 0.
-    if (!(FastTemperature(T) && P >= 0)) return CheckedEntropy(T, P, Ts);
     double S1 = 0;
     for (int i = 0; i <= 4; ++i)
         S1 = S1 + A[i] * TermPower(T, i);
-    // The one exponential of every term of S2.
+    return S1;
+}
+
+// The terms of S2 before their common exponential: C[i] Ts^i.
+void SaturationTerms(double Ts, double (&terms)[5]) {
+    using namespace entropy;
+    for (int i = 0; i <= 4; ++i)
+        terms[i] = C[i] * TermPower(Ts, i);
+}
+
+double PressureTerm(double P) {
+    using namespace entropy;
+    return D1 * std::log(10 * P + D2);
+}
+
+double EntropyAt(double T, double S1, const double (&terms)[5], double pressureTerm, double Ts) {
+    using namespace entropy;
     const double decay = UncheckedExp((Ts - T) / kDecay);
     double S2 = 0;
     for (int i = 0; i <= 4; ++i)
-        S2 = S2 + (C[i] * TermPower(Ts, i)) * decay;
-    return (S1 + D1 * std::log(10 * P + D2)) - S2;
+        S2 = S2 + terms[i] * decay;
+    return (S1 + pressureTerm) - S2;
+}
+
+// Where the fast paths hold for P, given T in FastTemperature. Ts =
+// SatTemperature(P) lies in [0, 648] K whatever P is, so the pressure enters
+// the statements only through the divisions, the logarithm and K0..K2.
+bool FastVolumePressure(double clipped) {
+    return clipped >= 1e-10;  // R T / P and 1 / (10 P) stay finite
+}
+bool FastEnthalpyPressure(double given) {
+    return given >= -1e15 && given <= 1e15;  // K0..K2 fit in single precision
+}
+bool FastEntropyPressure(double clipped) {
+    return clipped >= 0;  // 10 P + 0.001 > 0 for the logarithm
+}
+
+}  // namespace
+
+PropertyValue SuperheatedVolume(double T, double& P) {
+    const double Ts = SatTemperature(P);
+    if (!(FastTemperature(T) && FastVolumePressure(P))) return CheckedVolume(T, P, Ts);
+    return VolumeAt(T, volume::R * T, DecayingT(T), P, Ts);
+}
+
+PropertyValue SuperheatedEnthalpy(double T, double& P) {
+    const double given = P;
+    const double Ts = SatTemperature(P);
+    if (!(FastTemperature(T) && FastEnthalpyPressure(given))) {
+        return CheckedEnthalpy(T, given, Ts);
+    }
+    float K[4];
+    EnthalpyCoefficients(given, Ts, K);
+    return EnthalpyAt(T, UncheckedPower(T, 2), K, Ts);
+}
+
+PropertyValue SuperheatedEntropy(double T, double& P) {
+    const double Ts = SatTemperature(P);
+    if (!(FastTemperature(T) && FastEntropyPressure(P))) return CheckedEntropy(T, P, Ts);
+    double terms[5];
+    SaturationTerms(Ts, terms);
+    return EntropyAt(T, TemperatureSum(T), terms, PressureTerm(P), Ts);
+}
+
+SuperheatedAtPressure::SuperheatedAtPressure(double P)
+    : given_(P),
+      clipped_(P),
+      Ts_(SatTemperature(clipped_)),
+      fastEnthalpy_(FastEnthalpyPressure(given_)),
+      fastEntropy_(FastEntropyPressure(clipped_)) {
+    if (fastEnthalpy_) EnthalpyCoefficients(given_, Ts_, K_);
+    if (fastEntropy_) {
+        SaturationTerms(Ts_, saturationTerms_);
+        pressureTerm_ = PressureTerm(clipped_);
+    }
+}
+
+PropertyValue SuperheatedAtPressure::Enthalpy(double T) const {
+    if (!(fastEnthalpy_ && FastTemperature(T))) return CheckedEnthalpy(T, given_, Ts_);
+    return EnthalpyAt(T, UncheckedPower(T, 2), K_, Ts_);
+}
+
+PropertyValue SuperheatedAtPressure::Entropy(double T) const {
+    if (!(fastEntropy_ && FastTemperature(T))) return CheckedEntropy(T, clipped_, Ts_);
+    return EntropyAt(T, TemperatureSum(T), saturationTerms_, pressureTerm_, Ts_);
+}
+
+SuperheatedAtTemperature::SuperheatedAtTemperature(double T) : T_(T), fast_(FastTemperature(T)) {
+    if (!fast_) return;
+    RT_ = volume::R * T;
+    decayingT_ = DecayingT(T);
+    T2_ = UncheckedPower(T, 2);
+    temperatureSum_ = TemperatureSum(T);
+}
+
+PropertyValue SuperheatedAtTemperature::Volume(double& P) const {
+    const double Ts = SatTemperature(P);
+    if (!(fast_ && FastVolumePressure(P))) return CheckedVolume(T_, P, Ts);
+    return VolumeAt(T_, RT_, decayingT_, P, Ts);
+}
+
+PropertyValue SuperheatedAtTemperature::Enthalpy(double& P) const {
+    const double given = P;
+    const double Ts = SatTemperature(P);
+    if (!(fast_ && FastEnthalpyPressure(given))) return CheckedEnthalpy(T_, given, Ts);
+    float K[4];
+    EnthalpyCoefficients(given, Ts, K);
+    return EnthalpyAt(T_, T2_, K, Ts);
+}
+
+PropertyValue SuperheatedAtTemperature::Entropy(double& P) const {
+    const double Ts = SatTemperature(P);
+    if (!(fast_ && FastEntropyPressure(P))) return CheckedEntropy(T_, P, Ts);
+    double terms[5];
+    SaturationTerms(Ts, terms);
+    return EntropyAt(T_, temperatureSum_, terms, PressureTerm(P), Ts);
 }
 
 }  // namespace calorix
