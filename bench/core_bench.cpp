@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "bench/plain_formulas.h"
-#include "lines/bisect_root.h"
+#include "lines/property_searches.h"
 #include "readout/state_panel.h"
 #include "steam/saturated_properties.h"
 #include "steam/saturation_line.h"
@@ -183,13 +183,7 @@ void BM_TemperatureSearch(benchmark::State& state) {
     double s = 7;
     for (auto _ : state) {
         s = s > 9 ? 7 : s + 0.01;
-        const double P = 1;
-        benchmark::DoNotOptimize(BisectRoot(
-            [P](double& T) {
-                double p = P;
-                return SuperheatedEntropy(T, p);
-            },
-            s, 273.16, 1591.45, SearchMeasure::kRelative, CollapseDetection::kOff));
+        benchmark::DoNotOptimize(TemperatureOfEntropy(1, s, CollapseDetection::kOff));
     }
 }
 BENCHMARK(BM_TemperatureSearch);

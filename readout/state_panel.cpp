@@ -10,8 +10,11 @@
 namespace calorix {
 
 std::optional<double> SuperheatedPressure(double T, double s) {
-    return BisectRoot([T](double& P) { return SuperheatedEntropy(T, P); }, s,
-                      SatPressure(kTriplePointTemperature), SatPressure(kCriticalTemperature),
+    // The bracket, about 0.000611 to 22.1231 MPa.
+    static const double lowest = SatPressure(kTriplePointTemperature);
+    static const double highest = SatPressure(kCriticalTemperature);
+    const SuperheatedAtTemperature isotherm(T);
+    return BisectRoot([&isotherm](double& P) { return isotherm.Entropy(P); }, s, lowest, highest,
                       SearchMeasure::kRelative, CollapseDetection::kOn);
 }
 
@@ -25,7 +28,9 @@ std::string StatePanelText(PanelVariant variant, double& pointT, double pointS) 
         text += '\r';
     };
 
-    if (double(SatLiquidEntropy(pointT)) < pointS && pointS < double(SatVaporEntropy(pointT)) &&
+    // Both region tests compare with the saturated-vapour entropy at pointT.
+    const double sgAtPoint = SatVaporEntropy(pointT);
+    if (double(SatLiquidEntropy(pointT)) < pointS && pointS < sgAtPoint &&
         pointT < kCriticalTemperature) {
         line("T  =", pointT, 3, 2);
         // Everything below uses the truncated temperature.
@@ -50,7 +55,7 @@ std::string StatePanelText(PanelVariant variant, double& pointT, double pointS) 
         line("hg =", hg, 5, 2);
         line("sf =", sf, 2, 4);
         line("sg =", sg, 2, 4);
-    } else if (pointS > double(SatVaporEntropy(pointT)) || pointT > kCriticalTemperature) {
+    } else if (pointS > sgAtPoint || pointT > kCriticalTemperature) {
         const std::optional<double> found = SuperheatedPressure(pointT, pointS);
         if (!found) return text;
         double P = *found;
