@@ -14,12 +14,6 @@ constexpr float kPressureCoefficients[12] = {
     9.03668E-16f, -1.9969E-18f,  7.79287E-22f, 1.91482E-25f, -3968.06f,    39.5735f,
 };
 
-struct TemperatureBand {
-    double a, b, c;  // T = a + b / (ln P + c)
-};
-constexpr TemperatureBand kLowBand = {42.6776, -3892.7, -9.48654};     // 0.000611 <= P <= 12.33
-constexpr TemperatureBand kHighBand = {-387.592, -12587.5, -15.2578};  // 12.33 < P <= 22.1
-
 // The statements one by one, each skipped when it faults.
 double CheckedSatPressure(double T) {
     const float* A = kPressureCoefficients;
@@ -33,18 +27,6 @@ double CheckedSatPressure(double T) {
     double P = L;
     fault::Assign(P, fault::Exp(L));
     return P;
-}
-
-PropertyValue CheckedSatTemperature(double P) {
-    TemperatureBand band = {0, 0, 0};
-    if (0.000611 <= P && P <= 12.33) {
-        band = kLowBand;
-    } else if (12.33 < P && P <= 22.1) {
-        band = kHighBand;
-    }
-    PropertyValue T;
-    fault::Assign(T, band.a + fault::Quot(band.b, fault::Ln(P) + band.c));
-    return T;
 }
 
 }  // namespace
@@ -62,12 +44,17 @@ double SatPressure(double T) {
     return std::isfinite(P) ? P : L;
 }
 
-PropertyValue SatTemperature(double& P) {
-    if (P > kCriticalPressure) P = kCriticalPressure;
-    // Inside the two bands ln P + c stays below -6.9, never 0.
-    if (P > 12.33) return kHighBand.a + kHighBand.b / (std::log(P) + kHighBand.c);
-    if (P >= 0.000611) return kLowBand.a + kLowBand.b / (std::log(P) + kLowBand.c);
-    return CheckedSatTemperature(P);
+// The statements one by one, as for any pressure: here the band is none.
+PropertyValue saturation_temperature::OutsideTheBands(double P) {
+    Band band = {0, 0, 0};
+    if (0.000611 <= P && P <= 12.33) {
+        band = kLowBand;
+    } else if (12.33 < P && P <= 22.1) {
+        band = kHighBand;
+    }
+    PropertyValue T;
+    fault::Assign(T, band.a + fault::Quot(band.b, fault::Ln(P) + band.c));
+    return T;
 }
 
 }  // namespace calorix

@@ -137,9 +137,25 @@ double PressureTerm(double P) {
     return D1 * std::log(10 * P + D2);
 }
 
-double EntropyAt(double T, double S1, const double (&terms)[5], double pressureTerm, double Ts) {
+double Decay(double T, double Ts) {
+    return UncheckedExp((Ts - T) / entropy::kDecay);
+}
+
+// s from S1, the pressure term and Ts, the terms of S2 computed as they are
+// summed (kept in an array just before, they would be read back from memory
+// while still being written, which stalls).
+double EntropyAt(double T, double S1, double pressureTerm, double Ts) {
     using namespace entropy;
-    const double decay = UncheckedExp((Ts - T) / kDecay);
+    const double decay = Decay(T, Ts);
+    double S2 = 0;
+    for (int i = 0; i <= 4; ++i)
+        S2 = S2 + (C[i] * TermPower(Ts, i)) * decay;
+    return (S1 + pressureTerm) - S2;
+}
+
+// The same with the terms of S2 computed beforehand.
+double EntropyAt(double T, double S1, double pressureTerm, double Ts, const double (&terms)[5]) {
+    const double decay = Decay(T, Ts);
     double S2 = 0;
     for (int i = 0; i <= 4; ++i)
         S2 = S2 + terms[i] * decay;
@@ -181,9 +197,7 @@ PropertyValue SuperheatedEnthalpy(double T, double& P) {
 PropertyValue SuperheatedEntropy(double T, double& P) {
     const double Ts = SatTemperature(P);
     if (!(FastTemperature(T) && FastEntropyPressure(P))) return CheckedEntropy(T, P, Ts);
-    double terms[5];
-    SaturationTerms(Ts, terms);
-    return EntropyAt(T, TemperatureSum(T), terms, PressureTerm(P), Ts);
+    return EntropyAt(T, TemperatureSum(T), PressureTerm(P), Ts);
 }
 
 SuperheatedAtPressure::SuperheatedAtPressure(double P)
@@ -206,7 +220,7 @@ PropertyValue SuperheatedAtPressure::Enthalpy(double T) const {
 
 PropertyValue SuperheatedAtPressure::Entropy(double T) const {
     if (!(fastEntropy_ && FastTemperature(T))) return CheckedEntropy(T, clipped_, Ts_);
-    return EntropyAt(T, TemperatureSum(T), saturationTerms_, pressureTerm_, Ts_);
+    return EntropyAt(T, TemperatureSum(T), pressureTerm_, Ts_, saturationTerms_);
 }
 
 SuperheatedAtTemperature::SuperheatedAtTemperature(double T) : T_(T), fast_(FastTemperature(T)) {
@@ -235,9 +249,7 @@ PropertyValue SuperheatedAtTemperature::Enthalpy(double& P) const {
 PropertyValue SuperheatedAtTemperature::Entropy(double& P) const {
     const double Ts = SatTemperature(P);
     if (!(fast_ && FastEntropyPressure(P))) return CheckedEntropy(T_, P, Ts);
-    double terms[5];
-    SaturationTerms(Ts, terms);
-    return EntropyAt(T_, temperatureSum_, terms, PressureTerm(P), Ts);
+    return EntropyAt(T_, temperatureSum_, PressureTerm(P), Ts);
 }
 
 }  // namespace calorix
