@@ -1,16 +1,22 @@
-// Time per call of the property functions, the two kinds of halving search,
-// the panel text and the search for the crossing of two lines.
+// Time per call of the property functions, beside the same formulas written
+// out plainly without the skip-on-error rule (".../plain", same inputs, same
+// run), the two kinds of halving search, the panel text and the search for
+// the crossing of two lines.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <bit>
 #include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <utility>
 #include <vector>
 
-#include "lines/bisect_root.h"
+#include "bench/plain_formulas.h"
+#include "numeric/bisect_root.h"
 #include "lines/crossings.h"
+#include "lines/property_searches.h"
 #include "readout/state_panel.h"
 #include "steam/saturated_properties.h"
 #include "steam/saturation_line.h"
@@ -26,12 +32,53 @@ double NextTemperature(double& T) {
     return T;
 }
 
+// The liquid functions' middle band, where the plain transcription holds.
+double NextMiddleBandTemperature(double& T) {
+    T += 0.37;
+    if (T > 600) T = 300;
+    return T;
+}
+
+double NextPressure(double& base) {
+    base = base > 20 ? 0.001 : base * 1.01;
+    return base;
+}
+
+bool SameBits(double a, double b) {
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
+
+// The plain transcription is a yardstick only where it computes the same
+// values: checked over a whole sweep before it is timed.
+template <class Checked, class Plain>
+bool SameOverSweep(benchmark::State& state, Checked checked, Plain plain) {
+    for (int i = 0; i < 4000; ++i) {
+        if (!SameBits(checked(), plain())) {
+            state.SkipWithError("the plain transcription gives other values");
+            return false;
+        }
+    }
+    return true;
+}
+
 void BM_SatPressure(benchmark::State& state) {
     double T = 280;
     for (auto _ : state)
         benchmark::DoNotOptimize(SatPressure(NextTemperature(T)));
 }
 BENCHMARK(BM_SatPressure);
+
+void BM_SatPressurePlain(benchmark::State& state) {
+    double a = 280, b = 280;
+    if (!SameOverSweep(
+            state, [&] { return SatPressure(NextTemperature(a)); },
+            [&] { return plain::SatPressure(NextTemperature(b)); }))
+        return;
+    double T = 280;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(plain::SatPressure(NextTemperature(T)));
+}
+BENCHMARK(BM_SatPressurePlain)->Name("BM_SatPressure/plain");
 
 void BM_SatTemperature(benchmark::State& state) {
     double base = 0.001;
@@ -43,19 +90,64 @@ void BM_SatTemperature(benchmark::State& state) {
 }
 BENCHMARK(BM_SatTemperature);
 
-template <PropertyValue (*F)(double)>
-void BM_Saturated(benchmark::State& state) {
-    double T = 280;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(F(NextTemperature(T)));
+void BM_SatTemperaturePlain(benchmark::State& state) {
+    double a = 0.001, b = 0.001;
+    if (!SameOverSweep(
+            state,
+            [&] {
+                double P = NextPressure(a);
+                return double(SatTemperature(P));
+            },
+            [&] {
+                double P = NextPressure(b);
+                return plain::SatTemperature(P);
+            }))
+        return;
+    double base = 0.001;
+    for (auto _ : state) {
+        double P = NextPressure(base);
+        benchmark::DoNotOptimize(plain::SatTemperature(P));
+    }
 }
-BENCHMARK(BM_Saturated<SatLiquidVolume>)->Name("SatLiquidVolume");
-BENCHMARK(BM_Saturated<SatVaporVolume>)->Name("SatVaporVolume");
-BENCHMARK(BM_Saturated<SatLiquidEnthalpy>)->Name("SatLiquidEnthalpy");
-BENCHMARK(BM_Saturated<SatVaporEnthalpy>)->Name("SatVaporEnthalpy");
-BENCHMARK(BM_Saturated<EvaporationEnthalpy>)->Name("EvaporationEnthalpy");
-BENCHMARK(BM_Saturated<SatLiquidEntropy>)->Name("SatLiquidEntropy");
-BENCHMARK(BM_Saturated<SatVaporEntropy>)->Name("SatVaporEntropy");
+BENCHMARK(BM_SatTemperaturePlain)->Name("BM_SatTemperature/plain");
+
+template <PropertyValue (*F)(double)>
+void BM_SaturatedProperty(benchmark::State& state) {
+    double T = state.range(0) != 0 ? 300 : 280;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            F(state.range(0) != 0 ? NextMiddleBandTemperature(T) : NextTemperature(T)));
+}
+
+template <PropertyValue (*F)(double), double (*Plain)(double)>
+void BM_SaturatedPlain(benchmark::State& state) {
+    const bool middleBand = state.range(0) != 0;
+    auto next = [middleBand](double& T) {
+        return middleBand ? NextMiddleBandTemperature(T) : NextTemperature(T);
+    };
+    double a = middleBand ? 300 : 280, b = a;
+    if (!SameOverSweep(
+            state, [&] { return double(F(next(a))); }, [&] { return Plain(next(b)); }))
+        return;
+    double T = middleBand ? 300 : 280;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Plain(next(T)));
+}
+
+// Every function over 280 to 640 K (argument 0); the liquid enthalpy and
+// entropy also in their middle band, 300 to 600 K (argument 1), the one band
+// their plain transcriptions write out.
+#define CALORIX_SATURATED_BENCHMARKS(name, plainBand)                             \
+    BENCHMARK(BM_SaturatedProperty<name>)->Name(#name)->DenseRange(0, plainBand); \
+    BENCHMARK(BM_SaturatedPlain<name, plain::name>)->Name(#name "/plain")->Arg(plainBand)
+
+CALORIX_SATURATED_BENCHMARKS(SatLiquidVolume, 0);
+CALORIX_SATURATED_BENCHMARKS(SatVaporVolume, 0);
+CALORIX_SATURATED_BENCHMARKS(SatLiquidEnthalpy, 1);
+CALORIX_SATURATED_BENCHMARKS(SatVaporEnthalpy, 0);
+CALORIX_SATURATED_BENCHMARKS(EvaporationEnthalpy, 0);
+CALORIX_SATURATED_BENCHMARKS(SatLiquidEntropy, 1);
+CALORIX_SATURATED_BENCHMARKS(SatVaporEntropy, 0);
 
 template <PropertyValue (*F)(double, double&)>
 void BM_Superheated(benchmark::State& state) {
@@ -69,18 +161,39 @@ BENCHMARK(BM_Superheated<SuperheatedVolume>)->Name("SuperheatedVolume");
 BENCHMARK(BM_Superheated<SuperheatedEnthalpy>)->Name("SuperheatedEnthalpy");
 BENCHMARK(BM_Superheated<SuperheatedEntropy>)->Name("SuperheatedEntropy");
 
+template <PropertyValue (*F)(double, double&), double (*Plain)(double, double&)>
+void BM_SuperheatedPlain(benchmark::State& state) {
+    double a = 280, b = 280;
+    if (!SameOverSweep(
+            state,
+            [&] {
+                double P = 1.5;
+                return double(F(NextTemperature(a) + 400, P));
+            },
+            [&] {
+                double P = 1.5;
+                return Plain(NextTemperature(b) + 400, P);
+            }))
+        return;
+    double T = 280;
+    for (auto _ : state) {
+        double P = 1.5;
+        benchmark::DoNotOptimize(Plain(NextTemperature(T) + 400, P));
+    }
+}
+BENCHMARK(BM_SuperheatedPlain<SuperheatedVolume, plain::SuperheatedVolume>)
+    ->Name("SuperheatedVolume/plain");
+BENCHMARK(BM_SuperheatedPlain<SuperheatedEnthalpy, plain::SuperheatedEnthalpy>)
+    ->Name("SuperheatedEnthalpy/plain");
+BENCHMARK(BM_SuperheatedPlain<SuperheatedEntropy, plain::SuperheatedEntropy>)
+    ->Name("SuperheatedEntropy/plain");
+
 // The isobar's temperature search for one superheated point.
 void BM_TemperatureSearch(benchmark::State& state) {
     double s = 7;
     for (auto _ : state) {
         s = s > 9 ? 7 : s + 0.01;
-        const double P = 1;
-        benchmark::DoNotOptimize(BisectRoot(
-            [P](double& T) {
-                double p = P;
-                return SuperheatedEntropy(T, p);
-            },
-            s, 273.16, 1591.45, SearchMeasure::kRelative, CollapseDetection::kOff));
+        benchmark::DoNotOptimize(TemperatureOfEntropy(1, s, CollapseDetection::kOff));
     }
 }
 BENCHMARK(BM_TemperatureSearch);

@@ -7,24 +7,30 @@
 namespace calorix {
 namespace {
 
-// The superheated functions clip a pressure above 22.0891 MPa in place; the
-// temperature searches hand each call a copy of their fixed pressure.
-template <PropertyValue (*F)(double, double&)>
-std::optional<double> TemperatureSearch(double P, double target, CollapseDetection collapse) {
-    return BisectRoot(
-        [P](double& T) {
-            double p = P;
-            return F(T, p);
-        },
-        target, kTriplePointTemperature, kSearchTopTemperature, SearchMeasure::kRelative, collapse);
+// The lower end of the pressure searches, SatPressure(273.16).
+double LowestPressure() {
+    static const double P = SatPressure(kTriplePointTemperature);
+    return P;
 }
 
-// The pressure searches hand the search's own bracket ends and midpoint.
-template <PropertyValue (*F)(double, double&)>
+// The temperature searches evaluate along their isobar, each call with a
+// copy of the fixed pressure: the superheated functions clip a pressure
+// above 22.0891 MPa in place.
+template <PropertyValue (SuperheatedAtPressure::*F)(double) const>
+std::optional<double> TemperatureSearch(double P, double target, CollapseDetection collapse) {
+    const SuperheatedAtPressure isobar(P);
+    return BisectRoot([&isobar](double& T) { return (isobar.*F)(T); }, target,
+                      kTriplePointTemperature, kSearchTopTemperature, SearchMeasure::kRelative,
+                      collapse);
+}
+
+// The pressure searches evaluate along their isotherm and hand the search's
+// own bracket ends and midpoint.
+template <PropertyValue (SuperheatedAtTemperature::*F)(double&) const>
 std::optional<double> PressureSearch(double T, double target, CollapseDetection collapse) {
-    return BisectRoot([T](double& P) { return F(T, P); }, target,
-                      SatPressure(kTriplePointTemperature), kCriticalPressure,
-                      SearchMeasure::kRelative, collapse);
+    const SuperheatedAtTemperature isotherm(T);
+    return BisectRoot([&isotherm](double& P) { return (isotherm.*F)(P); }, target, LowestPressure(),
+                      kCriticalPressure, SearchMeasure::kRelative, collapse);
 }
 
 }  // namespace
@@ -35,19 +41,19 @@ std::optional<double> DrynessFraction(double liquid, double span, double target)
 }
 
 std::optional<double> TemperatureOfEntropy(double P, double s, CollapseDetection collapse) {
-    return TemperatureSearch<SuperheatedEntropy>(P, s, collapse);
+    return TemperatureSearch<&SuperheatedAtPressure::Entropy>(P, s, collapse);
 }
 
 std::optional<double> TemperatureOfEnthalpy(double P, double h, CollapseDetection collapse) {
-    return TemperatureSearch<SuperheatedEnthalpy>(P, h, collapse);
+    return TemperatureSearch<&SuperheatedAtPressure::Enthalpy>(P, h, collapse);
 }
 
 std::optional<double> PressureOfVolume(double T, double v, CollapseDetection collapse) {
-    return PressureSearch<SuperheatedVolume>(T, v, collapse);
+    return PressureSearch<&SuperheatedAtTemperature::Volume>(T, v, collapse);
 }
 
 std::optional<double> PressureOfEnthalpy(double T, double h, CollapseDetection collapse) {
-    return PressureSearch<SuperheatedEnthalpy>(T, h, collapse);
+    return PressureSearch<&SuperheatedAtTemperature::Enthalpy>(T, h, collapse);
 }
 
 }  // namespace calorix

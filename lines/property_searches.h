@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "lines/bisect_root.h"
+#include "numeric/bisect_root.h"
 
 // The inverse problems of the constructions, each one halving search over
 // the property model.

@@ -1,6 +1,6 @@
 #include "readout/state_panel.h"
 
-#include "lines/bisect_root.h"
+#include "numeric/bisect_root.h"
 #include "numeric/number_text.h"
 #include "readout/state_region.h"
 #include "steam/saturated_properties.h"
@@ -11,8 +11,11 @@
 namespace calorix {
 
 std::optional<double> SuperheatedPressure(double T, double s) {
-    return BisectRoot([T](double& P) { return SuperheatedEntropy(T, P); }, s,
-                      SatPressure(kTriplePointTemperature), SatPressure(kCriticalTemperature),
+    // The bracket, about 0.000611 to 22.1231 MPa.
+    static const double lowest = SatPressure(kTriplePointTemperature);
+    static const double highest = SatPressure(kCriticalTemperature);
+    const SuperheatedAtTemperature isotherm(T);
+    return BisectRoot([&isotherm](double& P) { return isotherm.Entropy(P); }, s, lowest, highest,
                       SearchMeasure::kRelative, CollapseDetection::kOn);
 }
 
@@ -34,7 +37,9 @@ StatePanel DescribeState(PanelVariant variant, double& pointT, double pointS) {
         return shown;
     };
 
-    if (double(SatLiquidEntropy(pointT)) < pointS && pointS < double(SatVaporEntropy(pointT)) &&
+    // Both region tests compare with the saturated-vapour entropy at pointT.
+    const double sgAtPoint = SatVaporEntropy(pointT);
+    if (double(SatLiquidEntropy(pointT)) < pointS && pointS < sgAtPoint &&
         pointT < kCriticalTemperature) {
         PanelValues values;
         values.region = kWetMixture;
@@ -68,7 +73,7 @@ StatePanel DescribeState(PanelVariant variant, double& pointT, double pointS) {
         line("sg =", sg, 2, 4);
         values.T = pointT;
         panel.values = values;
-    } else if (pointS > double(SatVaporEntropy(pointT)) || pointT > kCriticalTemperature) {
+    } else if (pointS > sgAtPoint || pointT > kCriticalTemperature) {
         const std::optional<double> found = SuperheatedPressure(pointT, pointS);
         if (!found) return panel;
         PanelValues values;

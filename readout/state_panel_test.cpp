@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdint>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "lines/box_values.h"
+#include "lines/search_reference.h"
 #include "numeric/number_text.h"
 #include "readout/state_region.h"
 #include "steam/saturated_properties.h"
@@ -199,6 +203,29 @@ TEST(SuperheatedPressure, ReproducesTheEntropyItWasGiven) {
         }
     }
     EXPECT_FALSE(SuperheatedPressure(700, 4.5).has_value());
+}
+
+// The search runs on the clipped upper end from its second step on: with
+// each end's side carried over from the step before, it must still find,
+// bit for bit, what the three-evaluation search over the first property
+// model finds, for states across the superheated region, above the
+// critical temperature and outside the bracket.
+TEST(SuperheatedPressure, GivesWhatTheThreeEvaluationSearchGives) {
+    int compared = 0, found = 0;
+    for (double T = 273.16; T <= 1300; T += 19.3) {
+        for (double s = 4; s <= 12.5; s += 0.0617) {
+            const std::optional<double> P = SuperheatedPressure(T, s);
+            const std::optional<double> expected = reference::SuperheatedPressure(T, s);
+            ASSERT_EQ(P.has_value(), expected.has_value()) << T << " K, s = " << s;
+            if (P) {
+                ASSERT_EQ(std::bit_cast<std::uint64_t>(*P), std::bit_cast<std::uint64_t>(*expected))
+                    << T << " K, s = " << s;
+                ++found;
+            }
+            ++compared;
+        }
+    }
+    EXPECT_GT(found, compared / 2);
 }
 
 }  // namespace

@@ -81,10 +81,8 @@ const SeriesCoefficients& LiquidBand(const SeriesCoefficients (&bands)[3], doubl
     return kNoBand;
 }
 
-// Y of the series; empty above the critical point, where X is negative and
-// the fractional powers fault.
-PropertyValue Series(const SeriesCoefficients& k, double T) {
-    const double X = (kCriticalTemperature - T) / kCriticalTemperature;
+// Y of the series, the statements one by one, each skipped when it faults.
+PropertyValue CheckedSeries(const SeriesCoefficients& k, double X) {
     double S = 0;
     for (int i = 1; i <= 7; ++i) {
         fault::Assign(S, S + double(k.b[i - 1]) * fault::Power(X, i));
@@ -93,6 +91,24 @@ PropertyValue Series(const SeriesCoefficients& k, double T) {
     fault::Assign(Y, k.c0 + k.a1 * fault::Power(X, 1.0 / 3.0) + k.a2 * fault::Power(X, 5.0 / 6.0) +
                          k.a3 * fault::Power(X, 7.0 / 8.0) + S);
     return Y;
+}
+
+// Y of the series; empty above the critical point, where X is negative and
+// the fractional powers fault. For 0 <= X <= 10^6 (T from about -6.5E+08 K
+// up to 647.3 K) nothing faults, and a term whose coefficient is 0 adds
+// exactly 0 (the powers are finite and not negative, and S is never -0), so
+// it is left out.
+PropertyValue Series(const SeriesCoefficients& k, double T) {
+    const double X = (kCriticalTemperature - T) / kCriticalTemperature;
+    if (!(X >= 0 && X <= 1e6)) return CheckedSeries(k, X);
+    double S = 0;
+    for (int i = 1; i <= 7; ++i) {
+        if (k.b[i - 1] != 0) S = S + double(k.b[i - 1]) * fault::TermPower(X, i);
+    }
+    if (k.a1 == 0 && k.a2 == 0 && k.a3 == 0) return k.c0 + S;
+    return k.c0 + k.a1 * fault::UncheckedPower(X, 1.0 / 3.0) +
+           k.a2 * fault::UncheckedPower(X, 5.0 / 6.0) + k.a3 * fault::UncheckedPower(X, 7.0 / 8.0) +
+           S;
 }
 
 // Y * scale; an empty Y counts as 0.

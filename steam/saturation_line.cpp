@@ -1,5 +1,7 @@
 #include "steam/saturation_line.h"
 
+#include <cmath>
+
 #include "steam/skip_on_error.h"
 #include "steam/water_constants.h"
 
@@ -12,15 +14,8 @@ constexpr float kPressureCoefficients[12] = {
     9.03668E-16f, -1.9969E-18f,  7.79287E-22f, 1.91482E-25f, -3968.06f,    39.5735f,
 };
 
-struct TemperatureBand {
-    double a, b, c;  // T = a + b / (ln P + c)
-};
-constexpr TemperatureBand kLowBand = {42.6776, -3892.7, -9.48654};     // 0.000611 <= P <= 12.33
-constexpr TemperatureBand kHighBand = {-387.592, -12587.5, -15.2578};  // 12.33 < P <= 22.1
-
-}  // namespace
-
-double SatPressure(double T) {
+// The statements one by one, each skipped when it faults.
+double CheckedSatPressure(double T) {
     const float* A = kPressureCoefficients;
     double L = 0;
     for (int i = 0; i <= 9; ++i) {
@@ -34,9 +29,24 @@ double SatPressure(double T) {
     return P;
 }
 
-PropertyValue SatTemperature(double& P) {
-    if (P > kCriticalPressure) P = kCriticalPressure;
-    TemperatureBand band = {0, 0, 0};
+}  // namespace
+
+double SatPressure(double T) {
+    // From 50 to 10^4 K every term of the sum is finite and T - A[11] is at
+    // least 10; only the power can overflow (from about 1234.96 K on).
+    if (!(T >= 50 && T <= 1e4)) return CheckedSatPressure(T);
+    const float* A = kPressureCoefficients;
+    double L = 0;
+    for (int i = 0; i <= 9; ++i)
+        L = L + double(A[i]) * fault::TermPower(T, i);
+    L = L + A[10] / (T - double(A[11]));
+    const double P = fault::UncheckedExp(L);
+    return std::isfinite(P) ? P : L;
+}
+
+// The statements one by one, as for any pressure: here the band is none.
+PropertyValue saturation_temperature::OutsideTheBands(double P) {
+    Band band = {0, 0, 0};
     if (0.000611 <= P && P <= 12.33) {
         band = kLowBand;
     } else if (12.33 < P && P <= 22.1) {

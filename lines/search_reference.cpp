@@ -1,0 +1,195 @@
+// A verbatim copy of the searches and constructions as first written (see
+// the header), over the first property model.
+#include "lines/search_reference.h"
+
+#include "lines/chart_range.h"
+
+#include "lines/single_property_lines.h"
+#include "steam/formula_reference.h"
+#include "steam/water_constants.h"
+
+namespace calorix::reference {
+
+namespace {
+
+// The superheated functions clip a pressure above 22.0891 MPa in place; the
+// temperature searches hand each call a copy of their fixed pressure.
+template <PropertyValue (*F)(double, double&)>
+std::optional<double> TemperatureSearch(double P, double target, CollapseDetection collapse) {
+    return ThreeEvaluationBisectRoot(
+        [P](double& T) {
+            double p = P;
+            return F(T, p);
+        },
+        target, kTriplePointTemperature, kSearchTopTemperature, SearchMeasure::kRelative, collapse);
+}
+
+// The pressure searches hand the search's own bracket ends and midpoint.
+template <PropertyValue (*F)(double, double&)>
+std::optional<double> PressureSearch(double T, double target, CollapseDetection collapse) {
+    return ThreeEvaluationBisectRoot([T](double& P) { return F(T, P); }, target,
+                                     SatPressure(kTriplePointTemperature), kCriticalPressure,
+                                     SearchMeasure::kRelative, collapse);
+}
+
+}  // namespace
+
+std::optional<double> DrynessFraction(double liquid, double span, double target) {
+    return ThreeEvaluationBisectRoot([liquid, span](double& x) { return liquid + x * span; },
+                                     target, 0.0, 1.0, SearchMeasure::kAbsolute,
+                                     CollapseDetection::kOn);
+}
+
+std::optional<double> TemperatureOfEntropy(double P, double s, CollapseDetection collapse) {
+    return TemperatureSearch<SuperheatedEntropy>(P, s, collapse);
+}
+
+std::optional<double> TemperatureOfEnthalpy(double P, double h, CollapseDetection collapse) {
+    return TemperatureSearch<SuperheatedEnthalpy>(P, h, collapse);
+}
+
+std::optional<double> PressureOfVolume(double T, double v, CollapseDetection collapse) {
+    return PressureSearch<SuperheatedVolume>(T, v, collapse);
+}
+
+std::optional<double> PressureOfEnthalpy(double T, double h, CollapseDetection collapse) {
+    return PressureSearch<SuperheatedEnthalpy>(T, h, collapse);
+}
+
+std::optional<double> SuperheatedPressure(double T, double s) {
+    return ThreeEvaluationBisectRoot([T](double& P) { return SuperheatedEntropy(T, P); }, s,
+                                     SatPressure(kTriplePointTemperature),
+                                     SatPressure(kCriticalTemperature), SearchMeasure::kRelative,
+                                     CollapseDetection::kOn);
+}
+
+namespace {
+
+constexpr double kDomeStep = 0.05;               // kJ/kg-K across the dome
+constexpr double kSuperheatedEntropyStep = 0.2;  // kJ/kg-K along an isobar
+constexpr double kTemperatureStep = 5;           // K along an isochore
+constexpr double kPressureStep = 0.5;            // MPa along an isenthalp
+
+}  // namespace
+
+Plan Isobar(double P, const std::string& pText, CurrentPoint& point) {
+    Plan plan;
+    plan.Color(kIsobarColor);
+    double clipped = P;  // SatTemperature may lower its argument; P stays as given
+    const double Ts = SatTemperature(clipped);
+    point.PointT = Ts;
+    const double sf = SatLiquidEntropy(Ts);
+    const double sg = SatVaporEntropy(Ts);
+
+    plan.MoveTo(sf, Ts);
+    for (double s = sf; s <= sg; s += kDomeStep)
+        plan.LineTo(s, Ts);
+
+    for (double s = 1.1 * sg; s <= 12; s += kSuperheatedEntropyStep) {
+        const double T = *TemperatureOfEntropy(P, s, CollapseDetection::kOff);
+        plan.LineTo(s, T);
+        // The segment to the first point above the chart is drawn and kept.
+        if (T > kChartMaxTemperature) break;
+        plan.Refresh();
+    }
+    plan.Label("P = " + pText + " MPa");
+    return plan;
+}
+
+Plan Isochore(double v, const std::string& vText) {
+    Plan plan;
+    plan.Color(kIsochoreColor);
+    bool started = false;
+
+    double T = kTriplePointTemperature;
+    for (; T <= kCriticalTemperature; T += kTemperatureStep) {
+        const double vf = SatLiquidVolume(T);
+        const double vg = SatVaporVolume(T);
+        const std::optional<double> x = DrynessFraction(vf, vg - vf, v);
+        if (!x) break;  // v has left [vf, vg]: the superheated part starts at this T
+        const double sf = SatLiquidEntropy(T);
+        const double sg = SatVaporEntropy(T);
+        const double s = sf + *x * (sg - sf);
+        if (!started) {
+            plan.MoveTo(s, T);
+            started = true;
+        } else {
+            plan.LineTo(s, T);
+        }
+        plan.Refresh();
+    }
+
+    // Where the needed pressure leaves the search range the search returns
+    // its bracket's midpoint, lower than the pressure before: the line ends.
+    double previousP = 0;
+    for (; T <= kChartMaxTemperature; T += kTemperatureStep) {
+        double P = *PressureOfVolume(T, v, CollapseDetection::kOff);
+        if (P < previousP) break;
+        previousP = P;
+        const double s = SuperheatedEntropy(T, P);
+        plan.LineTo(s, T);
+        plan.Refresh();
+    }
+    plan.Label("v = " + vText + " m^3/kg");
+    return plan;
+}
+
+Plan Isenthalp(double h, const std::string& hText) {
+    Plan plan;
+    plan.Color(kIsenthalpColor);
+    const std::string label = "h = " + hText + " kJ/kg";
+    bool started = false;     // the first point drawn
+    bool startedWet = false;  // the first wet point drawn
+
+    // The first point of a part is reached by a move and labelled.
+    auto startAt = [&plan, &label](double s, double T) {
+        plan.MoveTo(s, T);
+        plan.Label(label);
+        plan.MoveTo(s, T);
+    };
+
+    for (double P = 0.001; P <= kCriticalPressure; P += kPressureStep) {
+        // Collapse detection: a pressure at which the enthalpy is not reached
+        // anywhere in the temperature range has no point, rather than one at
+        // the range's midpoint.
+        const std::optional<double> found = TemperatureOfEnthalpy(P, h, CollapseDetection::kOn);
+        if (!found) {
+            plan.Refresh();
+            continue;
+        }
+        const double T = *found;
+        double p = P;
+        double s = SuperheatedEntropy(T, p);
+        const double sg = SatVaporEntropy(T);
+
+        if ((s - sg) / s < 0.001) {
+            // Wet: hf and hfg at the temperature found, not at the saturation
+            // temperature of P.
+            const double hf = SatLiquidEnthalpy(T);
+            const double hfg = EvaporationEnthalpy(T);
+            const std::optional<double> x = DrynessFraction(hf, hfg, h);
+            if (!x) {
+                plan.Refresh();
+                continue;
+            }
+            const double sf = SatLiquidEntropy(T);
+            s = sf + *x * (sg - sf);
+            if (!startedWet) {
+                startAt(s, T);
+                startedWet = true;
+            } else {
+                plan.LineTo(s, T);
+            }
+        }
+        if (!started) {
+            startAt(s, T);
+            started = true;
+        } else {
+            plan.LineTo(s, T);
+        }
+        plan.Refresh();
+    }
+    return plan;
+}
+
+}  // namespace calorix::reference
