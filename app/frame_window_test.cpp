@@ -31,7 +31,8 @@ TEST_F(FrameTest, TheChartWindowsMenusStandInPlaceOfTheFramesWhileItIsOpen) {
     EXPECT_EQ(frame_->windowTitle(), "Calorix");
     EXPECT_EQ(Chart().objectName(), "Form1");
     EXPECT_EQ(Chart().windowTitle(), "Steam");
-    EXPECT_EQ(MenuBarNames(*frame_), (QStringList{"mnuOptions", "mnuForm1Tips", "mnuAbout"}));
+    EXPECT_EQ(MenuBarNames(*frame_),
+              (QStringList{"mnuChartFile", "mnuEdit", "mnuOptions", "mnuForm1Tips", "mnuAbout"}));
 
     Chart().findChild<QAction*>("mnuClose")->trigger();
     QApplication::processEvents();  // the closed window is deleted later
@@ -40,7 +41,8 @@ TEST_F(FrameTest, TheChartWindowsMenusStandInPlaceOfTheFramesWhileItIsOpen) {
 
     frame_->findChild<QAction*>("mnuSteam")->trigger();
     ASSERT_NE(frame_->Chart(), nullptr);
-    EXPECT_EQ(MenuBarNames(*frame_), (QStringList{"mnuOptions", "mnuForm1Tips", "mnuAbout"}));
+    EXPECT_EQ(MenuBarNames(*frame_),
+              (QStringList{"mnuChartFile", "mnuEdit", "mnuOptions", "mnuForm1Tips", "mnuAbout"}));
 }
 
 // Every route that closes the chart window ends as its Close item does: the
@@ -74,7 +76,8 @@ TEST_F(FrameTest, EveryRouteOfClosingTheChartWindowEndsAsCloseDoes) {
         EXPECT_TRUE(frame_->Area().subWindowList().isEmpty()) << route;
 
         frame_->findChild<QAction*>("mnuSteam")->trigger();
-        EXPECT_EQ(MenuBarNames(*frame_), (QStringList{"mnuOptions", "mnuForm1Tips", "mnuAbout"}))
+        EXPECT_EQ(MenuBarNames(*frame_), (QStringList{"mnuChartFile", "mnuEdit", "mnuOptions",
+                                                      "mnuForm1Tips", "mnuAbout"}))
             << route;
     }
 }
@@ -94,8 +97,8 @@ TEST_F(FrameTest, MenusCarryTheirCaptions) {
     captions.clear();
     for (const QAction* item : options->actions())
         captions << item->text();
-    EXPECT_EQ(captions, (QStringList{"Show labels", "Show markers", "Locate crossings", "", "Close",
-                                     "&Quit"}));
+    EXPECT_EQ(captions, (QStringList{"Show labels", "Show markers", "Locate crossings",
+                                     "Fit chart to window", "", "Close", "&Quit"}));
     EXPECT_TRUE(Chart().findChild<QAction*>("mnuShowLabels")->isChecked());
     EXPECT_TRUE(Chart().findChild<QAction*>("mnuShowMarkers")->isChecked());
 }
