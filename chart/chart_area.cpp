@@ -83,6 +83,10 @@ void ChartArea::FitChartToArea() {
     fitTimer_.stop();
     ChartWindow* chart = Chart();
     if (!chart) return;
+    if (chart->Busy()) {
+        fitTimer_.start();
+        return;
+    }
     const double width = ScaleWidth();
     const double height = ScaleHeight();
     chartFrame_ = ChartFrame::ForClientArea(width, height);

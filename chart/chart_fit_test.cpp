@@ -112,6 +112,26 @@ TEST_F(ChartFitTest, WhileCheckedEveryResizeLaysTheChartOutAfreshOnceTheSizeStan
     ExpectLikeAFreshOpening();
 }
 
+TEST_F(ChartFitTest, AResizeWhileAnOpenRunsWaitsForItsEnd) {
+    Fit().trigger();
+    const std::vector<journal::Step> steps(
+        3, journal::Step{journal::LocateCommand{{"", "1", "", "", ""}}});
+    bool resized = false;
+    ASSERT_TRUE(Chart().OpenSteps("f.calorix", steps, [&](std::size_t done, std::size_t) {
+        if (done == 1 && !resized) {
+            resized = true;
+            ResizeArea(QSize(700, 450));
+            area_->FitChartToArea();
+            EXPECT_TRUE(area_->FitPending()) << "not in the middle of the Open";
+        }
+        return true;
+    }));
+    EXPECT_TRUE(resized);
+    EXPECT_EQ(Chart().Journal().DoneCount(), 1u);
+    area_->FitChartToArea();
+    ExpectLikeAFreshOpening();
+}
+
 TEST_F(ChartFitTest, TheChoiceIsKeptForTheNextChartWindow) {
     Fit().trigger();
     Chart().findChild<QAction*>(QStringLiteral("mnuClose"))->trigger();

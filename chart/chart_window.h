@@ -111,6 +111,9 @@ class ChartWindow : public DrawingSurface {
     void Rebuild();
     // Options > Fit chart to window, kept between runs.
     bool FitsToWindow() const;
+    // Whether a command or a replay is running (an Open shows its progress
+    // while it runs): the drawing cannot be rebuilt until it has ended.
+    bool Busy() const { return stepDepth_ > 0; }
 
   signals:
     // Close of the Options menu, or Ctrl+F4.
