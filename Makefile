@@ -38,7 +38,7 @@ test-asan: deps
 
 bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DCALORIX_BENCH=ON
-	cmake --build build-bench -j $(JOBS) --target core_bench surface_bench chart_bench picture_bench
+	cmake --build build-bench -j $(JOBS) --target core_bench surface_bench chart_bench picture_bench journal_bench
 	@for b in build-bench/bench/*_bench; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
 
 format:

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 
 #include "app/about_window.h"
+#include "app/chart_files.h"
 #include "app/tips_window.h"
 #include "chart/chart_window.h"
 #include "series/series_dialog.h"
@@ -35,6 +36,7 @@ FrameWindow::FrameWindow(MessageBoxes& messages, QString tipsPath, QWidget* pare
     setWindowTitle(QStringLiteral("Calorix"));
     area_ = new ChartArea(messages_, this);
     setCentralWidget(area_);
+    chartFiles_ = new ChartFiles(*this, messages_, this);
     CreateMenus();
     CreateStatusBar();
     connect(area_, &ChartArea::ChartOpened, this, &FrameWindow::OnChartOpened);
@@ -169,7 +171,13 @@ void FrameWindow::OnChartOpened(ChartWindow* chart) {
                 statusPanels_[1]->setText(s);
                 statusPanels_[2]->setText(x);
             });
+    chartFiles_->Attach(*chart);
     ShowMenusOf(chart);
+}
+
+bool FrameWindow::OpenChartFile(const QString& path) {
+    ChartWindow* chart = Chart();
+    return chart && chartFiles_->Open(*chart, path);
 }
 
 void FrameWindow::ShowAbout(bool modal) {

@@ -15,6 +15,7 @@ class QMenu;
 
 namespace calorix {
 
+class ChartFiles;
 class ChartWindow;
 class MessageBoxes;
 class SeriesDialog;
@@ -49,6 +50,11 @@ class FrameWindow : public QMainWindow {
     // The Tips window, loaded at its first use and kept until the end.
     TipsWindow& Tips();
 
+    // File > Open chart... and Save chart... of the chart window.
+    ChartFiles& Files() const { return *chartFiles_; }
+    // Opens a chart file onto the open chart window (`calorix FILE.calorix`).
+    bool OpenChartFile(const QString& path);
+
     // The client area's size in twips, without menu bar and status bar.
     double ClientScaleWidth() const;
     double ClientScaleHeight() const;
@@ -81,6 +87,7 @@ class FrameWindow : public QMainWindow {
     QPointer<SeriesDialog> seriesDialog_;
 
     ChartArea* area_ = nullptr;
+    ChartFiles* chartFiles_ = nullptr;
 
     QMenu* fileMenu_ = nullptr;
     QMenu* infoMenu_ = nullptr;

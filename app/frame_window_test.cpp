@@ -97,8 +97,8 @@ TEST_F(FrameTest, MenusCarryTheirCaptions) {
     captions.clear();
     for (const QAction* item : options->actions())
         captions << item->text();
-    EXPECT_EQ(captions, (QStringList{"Show labels", "Show markers", "Locate crossings", "", "Close",
-                                     "&Quit"}));
+    EXPECT_EQ(captions, (QStringList{"Show labels", "Show markers", "Locate crossings",
+                                     "Fit chart to window", "", "Close", "&Quit"}));
     EXPECT_TRUE(Chart().findChild<QAction*>("mnuShowLabels")->isChecked());
     EXPECT_TRUE(Chart().findChild<QAction*>("mnuShowMarkers")->isChecked());
 }

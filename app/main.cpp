@@ -1,6 +1,7 @@
 // Calorix: the temperature-entropy chart of water and steam.
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 
 #include "app/export_command.h"
 #include "app/frame_window.h"
@@ -32,5 +33,11 @@ int main(int argc, char** argv) {
     frame.show();
     frame.OpenChartWindow();
     frame.SteamItem().setEnabled(true);
+    // `calorix FILE.calorix` opens that chart once the chart window is up.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) {
+        QTimer::singleShot(0, &frame,
+                           [&frame, path = arguments.last()] { frame.OpenChartFile(path); });
+    }
     return QApplication::exec();
 }

@@ -12,6 +12,11 @@ ChartArea::ChartArea(MessageBoxes& messages, QWidget* parent)
     setObjectName(QStringLiteral("ClientArea"));
     setBackground(palette().brush(QPalette::Dark));
     connect(this, &QMdiArea::subWindowActivated, this, &ChartArea::OnSubWindowActivated);
+    // While the user drags the frame's edge the chart waits for the size to
+    // stand still.
+    fitTimer_.setSingleShot(true);
+    fitTimer_.setInterval(100);
+    connect(&fitTimer_, &QTimer::timeout, this, &ChartArea::FitChartToArea);
 }
 
 ChartArea::~ChartArea() {
@@ -42,6 +47,9 @@ void ChartArea::OpenChartWindow() {
     chartWindow_->setWindowTitle(QStringLiteral("Steam"));
     connect(chart, &ChartWindow::CloseRequested, this, &ChartArea::CloseChartWindow);
     connect(chart, &ChartWindow::Closed, this, &ChartArea::ForgetChartWindow);
+    connect(chart, &ChartWindow::FitToWindowToggled, this, [this](bool checked) {
+        if (checked) FitChartToArea();
+    });
     chartWindow_->showMaximized();
     setActiveSubWindow(chartWindow_);
 
@@ -63,6 +71,27 @@ void ChartArea::OnSubWindowActivated(QMdiSubWindow* window) {
     // Every activation of the chart window draws the dome over what is there.
     if (opening_ || !window || window != chartWindow_) return;
     if (ChartWindow* chart = Chart()) chart->DrawChartBackground();
+}
+
+void ChartArea::resizeEvent(QResizeEvent* event) {
+    QMdiArea::resizeEvent(event);
+    const ChartWindow* chart = Chart();
+    if (chart && !opening_ && chart->FitsToWindow()) fitTimer_.start();
+}
+
+void ChartArea::FitChartToArea() {
+    fitTimer_.stop();
+    ChartWindow* chart = Chart();
+    if (!chart) return;
+    if (chart->Busy()) {
+        fitTimer_.start();
+        return;
+    }
+    const double width = ScaleWidth();
+    const double height = ScaleHeight();
+    chartFrame_ = ChartFrame::ForClientArea(width, height);
+    chart->LayOut(width, height);
+    chart->Rebuild();
 }
 
 void ChartArea::CloseChartWindow() {

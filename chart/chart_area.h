@@ -2,6 +2,7 @@
 
 #include <QMdiArea>
 #include <QPointer>
+#include <QTimer>
 
 #include "chart/chart_frame.h"
 #include "lines/current_point.h"
@@ -37,6 +38,12 @@ class ChartArea : public QMdiArea {
     const ChartFrame& Frame() const { return chartFrame_; }
     CurrentPoint& Point() { return currentPoint_; }
 
+    // With Fit chart to window checked: the chart laid out for the area's
+    // size as a fresh opening would lay it out, and its steps drawn again.
+    // A resize asks for it once the size has stood still for 100 ms.
+    void FitChartToArea();
+    bool FitPending() const { return fitTimer_.isActive(); }
+
     // The area's size in twips.
     double ScaleWidth() const;
     double ScaleHeight() const;
@@ -48,6 +55,9 @@ class ChartArea : public QMdiArea {
     // closed it has returned.
     void ChartClosed();
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
     void OnSubWindowActivated(QMdiSubWindow* window);
     void ForgetChartWindow();
@@ -57,6 +67,7 @@ class ChartArea : public QMdiArea {
     CurrentPoint currentPoint_;
     QPointer<QMdiSubWindow> chartWindow_;
     bool opening_ = false;
+    QTimer fitTimer_;
 };
 
 }  // namespace calorix

@@ -10,8 +10,15 @@
 namespace calorix {
 
 void ChartWindow::OnLocateClicked() {
+    // The boxes as the user left them, before Draw rewrites any suffix.
+    if (AtUserLevel()) {
+        RecordStep(journal::Step{journal::LocateCommand{BoxTextsNow(), ShowLabels(), ShowMarkers(),
+                                                        LocatesCrossings()}});
+    }
+    ++stepDepth_;
     const int filled = CountFilled(BoxTextsNow());
     drawButton_->click();
+    --stepDepth_;
     if (filled != 2) return;
     // Only a state that this Draw located is marked and described: after a
     // Draw that located nothing the current point is a stale mouse position
@@ -55,6 +62,11 @@ void ChartWindow::OnClearClicked() {
                        "Do you want to continue?"),
         MessageBoxes::kYesNo);
     if (answer == MessageBoxes::kNo) return;
+    if (AtUserLevel()) RecordStep(journal::Step{journal::ClearCommand{ShowLabels()}});
+    ClearChart();
+}
+
+void ChartWindow::ClearChart() {
     Cls();
     SetForeColor(Qt::black);
     OnClearBoxesClicked();

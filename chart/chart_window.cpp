@@ -42,7 +42,8 @@ ChartWindow::ChartWindow(ChartFrame& chartFrame, calorix::CurrentPoint& currentP
     : DrawingSurface(parent),
       chartFrame_(chartFrame),
       currentPoint_(currentPoint),
-      messages_(messages) {
+      replayMessages_(messages),
+      messages_(replayMessages_) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Steam"));
     // A condensed face keeps every caption inside its design width.
@@ -50,6 +51,9 @@ ChartWindow::ChartWindow(ChartFrame& chartFrame, calorix::CurrentPoint& currentP
     SetGeometryTwips(*this, 0, 0, 11310, 6210);
     CreateControls();
     CreateMenus();
+    CreateFileAndEditMenus();
+    // Export, print, copy and the table of states join the File and Edit menus.
+    exports_ = new ExportCommands(*this, messages_, *fileMenu_, *editMenu_);
     CreateKeys();
 }
 
@@ -177,8 +181,6 @@ void ChartWindow::CreateMenus() {
     connect(quit, &QAction::triggered, this, &ChartWindow::QuitRequested);
     connect(help_, &QAction::triggered, this, &ChartWindow::HelpRequested);
     connect(about_, &QAction::triggered, this, &ChartWindow::AboutRequested);
-    // File and Edit: export, print, copy, and the table of states.
-    exports_ = new ExportCommands(*this, messages_);
 }
 
 void ChartWindow::CreateKeys() {
@@ -205,20 +207,24 @@ void ChartWindow::CreateKeys() {
 }
 
 QList<QAction*> ChartWindow::MenuBarActions() const {
-    return {exports_->FileMenu()->menuAction(), exports_->EditMenu()->menuAction(),
-            optionsMenu_->menuAction(), help_, about_};
+    return {fileMenu_->menuAction(), editMenu_->menuAction(), optionsMenu_->menuAction(), help_,
+            about_};
 }
 
 double ChartWindow::MarkerRadius() const {
-    return showMarkers_->isChecked() ? 30 : 15;
+    return ShowMarkers() ? 30 : 15;
+}
+
+bool ChartWindow::ShowMarkers() const {
+    return stepOptions_ ? stepOptions_->showMarkers : showMarkers_->isChecked();
 }
 
 bool ChartWindow::ShowLabels() const {
-    return showLabels_->isChecked();
+    return stepOptions_ ? stepOptions_->showLabels : showLabels_->isChecked();
 }
 
 bool ChartWindow::LocatesCrossings() const {
-    return locateCrossings_->isChecked();
+    return stepOptions_ ? stepOptions_->locateCrossings : locateCrossings_->isChecked();
 }
 
 BoxTexts ChartWindow::BoxTextsNow() const {

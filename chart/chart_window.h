@@ -2,9 +2,15 @@
 
 #include <QList>
 #include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "chart/chart_controls.h"
 #include "chart/chart_frame.h"
+#include "chart/replay_messages.h"
+#include "journal/journal.h"
 #include "lines/box_values.h"
 #include "lines/current_point.h"
 #include "lines/plan.h"
@@ -56,6 +62,7 @@ class ChartWindow : public DrawingSurface {
     // Whether Draw locates the crossing of the two lines of an unsolved
     // pair itself (Options > Locate crossings, kept between runs).
     bool LocatesCrossings() const;
+    bool ShowMarkers() const;
 
     // A segment between two states with a circle of MarkerRadius at each end;
     // the current point ends at the second state.
@@ -82,6 +89,36 @@ class ChartWindow : public DrawingSurface {
     // Export, print, copy and the table of listed states.
     ExportCommands& Exports() const { return *exports_; }
 
+    // The user's steps on this chart. Every command the user starts (Locate
+    // or Enter, a click on the chart, one OK of the line-series dialog, a
+    // confirmed Clear, an Open) is one step, however many commands it runs
+    // in turn.
+    const journal::Journal& Journal() const { return journal_; }
+    // Takes the last done step back: drawing, panel, boxes and current point
+    // as they were before it. Repeats the first undone step exactly.
+    void Undo();
+    void Redo();
+    // One OK of the line-series dialog: the lines of the series, drawn with
+    // the check marks it carries, one step.
+    void PlotSeries(const journal::SeriesCommand& series);
+    // Reports how far an Open has come (steps run, steps in all); false
+    // cancels it.
+    using Progress = std::function<bool(std::size_t done, std::size_t total)>;
+    // Replaces the chart by a fresh chart and the given steps, one step that
+    // Undo takes back. The messages the steps would show are gathered, each
+    // with its step number, and shown once at the end. A cancelled Open
+    // leaves the chart and its steps as they were; returns false then.
+    bool OpenSteps(const std::string& fileName, std::vector<journal::Step> steps,
+                   const Progress& progress = {});
+    // The chart drawn afresh for the current chart frame and layout, and the
+    // done steps run again on it, without a message.
+    void Rebuild();
+    // Options > Fit chart to window, kept between runs.
+    bool FitsToWindow() const;
+    // Whether a command or a replay is running (an Open shows its progress
+    // while it runs): the drawing cannot be rebuilt until it has ended.
+    bool Busy() const { return stepDepth_ > 0; }
+
   signals:
     // Close of the Options menu, or Ctrl+F4.
     void CloseRequested();
@@ -97,6 +134,11 @@ class ChartWindow : public DrawingSurface {
     void ReadoutChanged(const QString& temperature, const QString& entropy, const QString& quality);
     // Locate or a click listed the properties of a state in the panel.
     void StateListed(const calorix::PanelValues& state);
+    // File > Open chart... and Save chart... (the frame asks for the file).
+    void OpenChartRequested();
+    void SaveChartRequested();
+    // Fit chart to window was checked or unchecked.
+    void FitToWindowToggled(bool checked);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -106,6 +148,9 @@ class ChartWindow : public DrawingSurface {
     void CreateControls();
     void CreateMenus();
     void CreateKeys();
+    // The File and Edit menus of the chart, and Fit chart to window.
+    void CreateFileAndEditMenus();
+    void UpdateUndoItems();
     void DockSidePanel();
     // What a click and Locate do with a state outside the chart or in the
     // liquid, where they mark nothing: true when the command ends there.
@@ -122,8 +167,48 @@ class ChartWindow : public DrawingSurface {
     void OnMouseMoved(float x, float y);
     void OnChartClicked(float x, float y);
 
+    // What the user's steps do, recorded or replayed: a click at the state
+    // (s, T), the lines of a series, the emptied chart of Clear, and the
+    // chart as a fresh opening draws it.
+    void ClickAt(double s, double T);
+    void RunSeries(const journal::SeriesCommand& series);
+    void ClearChart();
+    void DrawFreshChart();
+
+    // The options a replayed step reads, in place of the menu's check marks.
+    struct StepOptions {
+        bool showLabels = true;
+        bool showMarkers = true;
+        bool locateCrossings = false;
+    };
+    // Everything Undo puts back: the display list (its length, or all of it
+    // when the step may erase it), the surface's colour and point, the
+    // panel, the boxes, the current point and what Draw and the dome keep.
+    struct ChartState {
+        std::size_t listLength = 0;
+        std::optional<std::vector<Primitive>> list;
+        QColor foreColor;
+        QPointF drawingPoint;
+        QString panel;
+        std::array<QString, kPropertyCount> boxes;
+        calorix::CurrentPoint point;
+        std::size_t domeEnd = 0;
+        Primitive domeLast;
+        bool lastDrawLocated = false;
+        int mousePointer = 0;
+    };
+    ChartState StateBefore(const journal::Step& step) const;
+    void RestoreState(const ChartState& state);
+    // A user command begins: at the outermost level it becomes a step.
+    void RecordStep(journal::Step step);
+    // Runs a step again, with the options it read; nothing is recorded.
+    void RunStep(const journal::Step& step, const Progress& progress = {});
+    bool AtUserLevel() const { return stepDepth_ == 0; }
+
     ChartFrame& chartFrame_;
     calorix::CurrentPoint& currentPoint_;
+    // Passes boxes on, or gathers them while steps are replayed.
+    ReplayMessages replayMessages_;
     MessageBoxes& messages_;
     // Whether the last press of Draw located a state (Locate describes only such a state).
     bool lastDrawLocated_ = false;
@@ -152,6 +237,21 @@ class ChartWindow : public DrawingSurface {
     QAction* help_ = nullptr;
     QAction* about_ = nullptr;
     ExportCommands* exports_ = nullptr;
+
+    journal::Journal journal_;
+    // The state before each done step, for Undo.
+    std::vector<ChartState> undoStates_;
+    // How deep inside a user command the window is: commands that one runs
+    // in turn are not steps of their own.
+    int stepDepth_ = 0;
+    std::optional<StepOptions> stepOptions_;
+    // Set while an Open runs and it has been cancelled.
+    bool cancelled_ = false;
+    QMenu* fileMenu_ = nullptr;
+    QMenu* editMenu_ = nullptr;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
+    QAction* fitToWindow_ = nullptr;
 };
 
 }  // namespace calorix

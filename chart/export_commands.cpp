@@ -45,28 +45,25 @@ QRect PictureArea(const ChartWindow& chart) {
     return QRect(0, 0, right, chart.height());
 }
 
-ExportCommands::ExportCommands(ChartWindow& chart, MessageBoxes& messages)
+ExportCommands::ExportCommands(ChartWindow& chart, MessageBoxes& messages, QMenu& fileMenu,
+                               QMenu& editMenu)
     : QObject(&chart), chart_(chart), messages_(messages) {
     states_ = new StatesModel(this);
     connect(&chart_, &ChartWindow::StateListed, states_, &StatesModel::Append);
 
-    fileMenu_ = new QMenu(QStringLiteral("&File"), &chart_);
-    fileMenu_->setObjectName(QStringLiteral("mnuChartFile"));
-    fileMenu_->menuAction()->setObjectName(QStringLiteral("mnuChartFile"));
-    QAction* exportPicture = AddAction(fileMenu_, "mnuExportChart", "Export picture...",
+    fileMenu.addSeparator();
+    QAction* exportPicture = AddAction(&fileMenu, "mnuExportChart", "Export picture...",
                                        QKeySequence(Qt::CTRL | Qt::Key_E));
     QAction* print =
-        AddAction(fileMenu_, "mnuPrintChart", "Print...", QKeySequence(Qt::CTRL | Qt::Key_P));
+        AddAction(&fileMenu, "mnuPrintChart", "Print...", QKeySequence(Qt::CTRL | Qt::Key_P));
 
-    editMenu_ = new QMenu(QStringLiteral("&Edit"), &chart_);
-    editMenu_->setObjectName(QStringLiteral("mnuEdit"));
-    editMenu_->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
-    QAction* copyPicture = AddAction(editMenu_, "mnuCopyChart", "Copy picture", QKeySequence());
+    editMenu.addSeparator();
+    QAction* copyPicture = AddAction(&editMenu, "mnuCopyChart", "Copy picture", QKeySequence());
     QAction* copyProperties =
-        AddAction(editMenu_, "mnuCopyProperties", "Copy properties", QKeySequence());
-    editMenu_->addSeparator();
+        AddAction(&editMenu, "mnuCopyProperties", "Copy properties", QKeySequence());
+    editMenu.addSeparator();
     QAction* states =
-        AddAction(editMenu_, "mnuStates", "States", QKeySequence(Qt::CTRL | Qt::Key_T));
+        AddAction(&editMenu, "mnuStates", "States", QKeySequence(Qt::CTRL | Qt::Key_T));
 
     connect(exportPicture, &QAction::triggered, this, &ExportCommands::OnExportPictureClicked);
     connect(print, &QAction::triggered, this, &ExportCommands::OnPrintClicked);

@@ -23,9 +23,9 @@ class StatesTable;
 // the side panel docked on its right edge.
 QRect PictureArea(const ChartWindow& chart);
 
-// The chart window's commands that take the chart and its states away: its
-// "&File" menu (Export picture..., Print...), its "&Edit" menu (Copy
-// picture, Copy properties, States) and the table of listed states. The
+// The chart window's commands that take the chart and its states away: in
+// its "&File" menu Export picture... and Print..., in its "&Edit" menu Copy
+// picture, Copy properties and States, and the table of listed states. The
 // property panel becomes selectable, with Copy properties in its context
 // menu and on Ctrl+C. Messages go through the chart window's message boxes,
 // file and print dialogs through ExportDialogs.
@@ -33,10 +33,9 @@ class ExportCommands : public QObject {
     Q_OBJECT
 
   public:
-    ExportCommands(ChartWindow& chart, MessageBoxes& messages);
+    // Adds its items at the end of the window's File and Edit menus.
+    ExportCommands(ChartWindow& chart, MessageBoxes& messages, QMenu& fileMenu, QMenu& editMenu);
 
-    QMenu* FileMenu() const { return fileMenu_; }
-    QMenu* EditMenu() const { return editMenu_; }
     // The dialogs to ask with from now on (the Qt dialogs until then).
     void SetDialogs(ExportDialogs& dialogs);
 
@@ -62,8 +61,6 @@ class ExportCommands : public QObject {
     CaptionLabel* panel_ = nullptr;  // the property panel, Label3
     QtExportDialogs qtDialogs_;
     ExportDialogs* dialogs_ = &qtDialogs_;
-    QMenu* fileMenu_ = nullptr;
-    QMenu* editMenu_ = nullptr;
     StatesModel* states_ = nullptr;
     QPointer<StatesTable> table_;
 };

@@ -42,14 +42,22 @@ void ChartWindow::OnMouseMoved(float x, float y) {
 }
 
 void ChartWindow::OnChartClicked(float x, float y) {
+    const double s = chartFrame_.EntropyAt(x);
+    const double T = chartFrame_.TemperatureAt(y);
+    if (AtUserLevel()) RecordStep(journal::Step{journal::ClickCommand{s, T, ShowMarkers()}});
+    ClickAt(s, T);
+}
+
+void ChartWindow::ClickAt(double s, double T) {
     SetForeColor(Qt::black);
     SetMousePointer(kMousePointerHourglass);
-    double& T = currentPoint_.PointT;
-    double& s = currentPoint_.PointS;
-    s = chartFrame_.EntropyAt(x);
-    T = chartFrame_.TemperatureAt(y);
+    currentPoint_.PointS = s;
+    currentPoint_.PointT = T;
     if (EndsWithoutMarker(s, T, OutsideMessage::kShow)) return;
-    Circle(x, y, float(MarkerRadius()));
+    // The state's place through the chart frame is the clicked point itself,
+    // and wherever the frame stands after the chart was laid out afresh.
+    const QPointF p = Map(s, T);
+    Circle(float(p.x()), float(p.y()), float(MarkerRadius()));
     Refresh();
     // A superheated state needs a pressure search. It takes well under a
     // millisecond, so the click runs it without asking first.

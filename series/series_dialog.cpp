@@ -42,13 +42,6 @@ constexpr PropertyOptionDesign kPropertyOptions[kPropertyCount] = {
 constexpr ControlPlace kRangeBoxPlaces[4] = {
     {1770, 360, 975, 345}, {1770, 840, 975, 345}, {1770, 1320, 975, 345}, {1770, 1800, 975, 345}};
 
-QString TooManyLinesMessage() {
-    return QStringLiteral(
-               "This series would draw more than %1 lines.\r\r"
-               "Please choose a larger increment or fewer points.")
-        .arg(kMaxSeriesLines);
-}
-
 }  // namespace
 
 SeriesDialog::SeriesDialog(QWidget& frame, ChartWindow& chart, MessageBoxes& messages,
@@ -211,31 +204,21 @@ void SeriesDialog::OnOkClicked() {
 }
 
 void SeriesDialog::PlotSeries() {
-    const auto value = [this](int i) {
-        return BoxValue(rangeBoxes_[size_t(i)]->text().toStdString());
-    };
-    const double from = value(0);
-    const double to = value(1);
-    const std::optional<double> step =
-        SeriesStep(from, to, value(2), value(3), stepOptions_[1]->isChecked());
     if (!chart_) return;
-    for (int i = 0; i < kPropertyCount; ++i)
-        chart_->InputBox(i).setText(QString());
-
-    // A zero step would repeat From for ever and a count of 0 has no step:
-    // nothing is drawn. A series too long to wait for is refused with a word.
-    const SeriesValues series = Series(from, to, step);
-    if (series.outcome == SeriesOutcome::kTooMany) {
-        messages_.MsgBox(TooManyLinesMessage());
-        return;
-    }
-    if (!seriesProperty_ || *seriesProperty_ < 0 || *seriesProperty_ >= kPropertyCount) return;
-    const int property = *seriesProperty_;
-    for (const double v : series.values) {
-        if (!chart_) return;
-        chart_->InputBox(property).setText(QString::fromStdString(GeneralText(v)));
-        chart_->LocateButton().click();
-    }
+    // The chart draws the series, one step of its journal, from the texts of
+    // the boxes and the check marks as they stand.
+    const auto text = [this](int i) { return rangeBoxes_[size_t(i)]->text().toStdString(); };
+    journal::SeriesCommand series;
+    series.property = seriesProperty_.value_or(-1);
+    series.from = text(0);
+    series.to = text(1);
+    series.increment = text(2);
+    series.count = text(3);
+    series.mode = stepOptions_[1]->isChecked() ? journal::SeriesMode::kCount
+                                               : journal::SeriesMode::kIncrement;
+    series.showLabels = chart_->ShowLabels();
+    series.showMarkers = chart_->ShowMarkers();
+    chart_->PlotSeries(series);
 }
 
 void SeriesDialog::ShowAgain() {

@@ -543,6 +543,30 @@ TEST_F(SeriesDialogTest, ClosingTheChartWindowClosesTheDialog) {
     EXPECT_TRUE(dialog_.isNull());
 }
 
+// ---------------------------------------------------------------------------
+// The chart's journal.
+
+TEST_F(SeriesDialogTest, OneOkIsOneStepThatUndoTakesBackWhole) {
+    Box(kT).setText("500");
+    const size_t before = Chart().DisplayList().size();
+    Option(PropertyName(kP).toLatin1()).click();
+    Enter({"isobars", true, "2", "6", "2"});
+    Chart().findChild<QAction*>("mnuShowMarkers")->trigger();
+    PressOk();
+    ASSERT_EQ(Chart().Journal().DoneCount(), 1u) << "three presses of Locate, one step";
+    EXPECT_EQ(
+        Chart().Journal().UndoStep(),
+        (journal::Step{journal::SeriesCommand{kP, "2", "6", "2", Text(3).text().toStdString(),
+                                              journal::SeriesMode::kIncrement, true, false}}));
+    EXPECT_EQ(LabelsFrom(before, "P ="), (QStringList{"P = 2 MPa", "P = 4 MPa", "P = 6 MPa"}));
+
+    QAction& undo = *Chart().findChild<QAction*>("mnuUndo");
+    EXPECT_EQ(undo.text(), "&Undo series of 3 isobars");
+    undo.trigger();
+    EXPECT_EQ(Chart().DisplayList().size(), before);
+    EXPECT_EQ(Box(kT).text(), "500");
+}
+
 TEST_F(SeriesDialogTest, TheOwnerTakesItsModalDialogWithIt) {
     area_.reset();
     ProcessDeletes();

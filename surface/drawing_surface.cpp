@@ -143,6 +143,26 @@ void DrawingSurface::Cls() {
     update();
 }
 
+void DrawingSurface::CutDisplayList(std::size_t length) {
+    if (length >= displayList_.size()) return;
+    displayList_.resize(length);
+    InvalidateCache();
+    dirtyRect_ = rect();
+    update();
+}
+
+void DrawingSurface::SetDisplayList(std::vector<Primitive> list) {
+    displayList_ = std::move(list);
+    InvalidateCache();
+    dirtyRect_ = rect();
+    update();
+}
+
+void DrawingSurface::SetCurrentPoint(QPointF point) {
+    currentX_ = static_cast<float>(point.x());
+    currentY_ = static_cast<float>(point.y());
+}
+
 void DrawingSurface::Refresh() {
     if (dirtyRect_.isEmpty()) return;
     const QRect dirty = std::exchange(dirtyRect_, QRect());

@@ -75,6 +75,13 @@ class DrawingSurface : public QWidget {
     void Refresh();
 
     const std::vector<Primitive>& DisplayList() const { return displayList_; }
+    // What undo needs: the display list cut back to its first `length`
+    // entries (a length beyond its end changes nothing), or put back as a
+    // whole; either way the window shows the list as it then stands.
+    void CutDisplayList(std::size_t length);
+    void SetDisplayList(std::vector<Primitive> list);
+    // Moves the current point without drawing.
+    void SetCurrentPoint(QPointF point);
 
     // A line control lying over the drawing, owned by this surface and named
     // (objectName) as given; hidden until made visible.

@@ -1,0 +1,262 @@
+// The chart file: what is written reads back to the same steps, every kind
+// of bad file is refused with its first problem and leaves the chart as it
+// was, and File > Save chart... and Open chart... through the frame window.
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+
+#include "app/chart_file.h"
+#include "app/chart_files.h"
+#include "journal/journal.h"
+#include "testing/test_frame.h"
+
+namespace calorix {
+namespace {
+
+using journal::Step;
+
+std::vector<Step> EveryKindOfStep() {
+    return {
+        Step{journal::LocateCommand{{"25c", "", "", "", ""}, true, true, false}},
+        Step{journal::LocateCommand{{"", "1", "", "2800", ""}, false, true, true}},
+        Step{journal::LocateCommand{{"", "", "\xc3\xa9 \"q\"", "", " 7 "}, true, false, false}},
+        Step{journal::ClickCommand{7.4899328859060406, 502.1140816326531, true}},
+        Step{journal::ClickCommand{0.1 + 0.2, 1e-300, false}},
+        Step{journal::SeriesCommand{kV, "0.005", "200", "10", "19", journal::SeriesMode::kCount,
+                                    true, true}},
+        Step{journal::SeriesCommand{kS, "1", "9", "2", "", journal::SeriesMode::kIncrement, false,
+                                    false}},
+        Step{journal::ClearCommand{false}},
+    };
+}
+
+TEST(ChartFileTest, WrittenStepsReadBackTheSameToTheLastBit) {
+    const QByteArray text = ChartFileText(EveryKindOfStep());
+    EXPECT_TRUE(text.contains("\"format\": \"calorix-chart\""));
+    EXPECT_TRUE(text.contains("\"version\": 1"));
+    const ChartFileContents read = ParseChartFile(text);
+    ASSERT_TRUE(read.Sound()) << read.problem.toStdString();
+    EXPECT_EQ(read.steps, EveryKindOfStep());
+    EXPECT_TRUE(ParseChartFile(ChartFileText({})).Sound());
+}
+
+TEST(ChartFileTest, AHandWrittenFileMayLeaveOutTheOptionalFields) {
+    const ChartFileContents read = ParseChartFile(R"({"format": "calorix-chart", "version": 1,
+        "steps": [{"command": "locate", "boxes": ["", "1", "", "", ""]},
+                  {"command": "click", "s": 7, "T": 500},
+                  {"command": "series", "property": 1, "from": "1", "to": "5", "count": "4"},
+                  {"command": "clear"}]})");
+    ASSERT_TRUE(read.Sound()) << read.problem.toStdString();
+    EXPECT_EQ(
+        read.steps,
+        (std::vector<Step>{Step{journal::LocateCommand{{"", "1", "", "", ""}, true, true, false}},
+                           Step{journal::ClickCommand{7, 500, true}},
+                           Step{journal::SeriesCommand{kP, "1", "5", "", "4",
+                                                       journal::SeriesMode::kCount, true, true}},
+                           Step{journal::ClearCommand{true}}}));
+}
+
+QByteArray WithSteps(const QByteArray& steps) {
+    return R"({"format": "calorix-chart", "version": 1, "steps": [)" + steps + "]}";
+}
+
+TEST(ChartFileTest, ABadFileIsRefusedWithItsFirstProblem) {
+    const QByteArray locate = R"({"command": "locate", "boxes": ["1", "", "", "", ""]},)";
+    const struct {
+        QByteArray text;
+        const char* problem;
+    } cases[] = {
+        {"{\n\"format\": \"calorix-chart\",\n  oops", "not JSON at line 3"},
+        {"", "not JSON at line 1"},
+        {"[1, 2]", "not a Calorix chart"},
+        {R"({"format": "calorix", "version": 1, "steps": []})", "not a Calorix chart"},
+        {R"({"version": 1, "steps": []})", "not a Calorix chart"},
+        {R"({"format": "calorix-chart", "version": 2, "steps": []})",
+         "version 2 is newer than this program"},
+        {R"({"format": "calorix-chart", "version": "1", "steps": []})",
+         "no version this program knows"},
+        {R"({"format": "calorix-chart", "version": 1.5, "steps": []})",
+         "no version this program knows"},
+        {R"({"format": "calorix-chart", "version": 1})", "\"steps\" must be a list"},
+        {WithSteps(locate.repeated(11) + R"({"command": "erase"})"),
+         "step 12: unknown command \"erase\""},
+        {WithSteps(locate + locate + R"({"command": "locate", "boxes": ["1", "", "", ""]})"),
+         "step 3: \"boxes\" must hold five texts"},
+        {WithSteps(R"({"command": "locate", "boxes": ["1", "", 2, "", ""]})"),
+         "step 1: \"boxes\" must hold five texts"},
+        {WithSteps(R"({"command": "locate"})"), "step 1: \"boxes\" must hold five texts"},
+        {WithSteps(R"({"command": "locate", "boxes": ["", "", "", "", ""], "showLabels": 1})"),
+         "step 1: \"showLabels\" must be true or false"},
+        {WithSteps(R"({"command": "click", "s": "7", "T": 500})"),
+         "step 1: \"s\" must be a number"},
+        {WithSteps(R"({"command": "click", "s": 7})"), "step 1: \"T\" must be a number"},
+        {WithSteps(R"({"command": "series", "property": 5, "from": "1", "to": "2"})"),
+         "step 1: \"property\" must be 0, 1, 2, 3 or 4"},
+        {WithSteps(R"({"command": "series", "property": 1.5})"),
+         "step 1: \"property\" must be 0, 1, 2, 3 or 4"},
+        {WithSteps(R"({"command": "series", "property": 1, "from": 1})"),
+         "step 1: \"from\" must be a text"},
+        {WithSteps(R"({"command": "series", "property": 1, "mode": "step"})"),
+         "step 1: \"mode\" must be \"increment\" or \"count\""},
+        {WithSteps(R"({"command": 3})"), "step 1: \"command\" must be a text"},
+        {WithSteps(R"("clear")"), "step 1 is not an object"},
+        {WithSteps("{\"command\": \"locate\", \"boxes\": [\"" + QByteArray(32768, '1') +
+                   "\", \"\", \"\", \"\", \"\"]}"),
+         "step 1: a box text is longer than 32767 characters"},
+    };
+    for (const auto& c : cases) {
+        const ChartFileContents read = ParseChartFile(c.text);
+        EXPECT_TRUE(read.problem.startsWith(QString::fromUtf8(c.problem)))
+            << c.problem << " / " << read.problem.toStdString();
+        EXPECT_TRUE(read.steps.empty());
+    }
+}
+
+TEST(ChartFileTest, AJournalOfMoreThanAMillionStepsIsRefused) {
+    QByteArray steps = "{}";
+    steps.reserve(3'000'010);
+    for (std::size_t i = 1; i <= kMaxChartFileSteps; ++i)
+        steps += ",0";
+    const ChartFileContents read = ParseChartFile(WithSteps(steps));
+    EXPECT_EQ(read.problem, "1000001 steps, more than the 1000000 a chart may hold");
+}
+
+class ChartFilesTest : public test::FrameTest {
+  protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        ASSERT_TRUE(dir_.isValid());
+        frame_->Files().SetAskPath([this](bool save, const QString& proposed) {
+            asked_.push_back({save, proposed});
+            return answer_;
+        });
+    }
+    QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+    void WriteFile(const QString& path, const QByteArray& text) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+    QByteArray ReadFile(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QAction& Item(const char* name) {
+        return *Chart().findChild<QAction*>(QString::fromLatin1(name));
+    }
+    void Work() {
+        Type(kP, "1");
+        PressEnter(kP);
+        Type(kT, "500");
+        PressEnter(kT);
+        messages_.QueueAnswer(MessageBoxes::kYes);
+        Chart().ClearButton().click();
+        Type(kS, "7");
+        Type(kH, "3000");
+        PressEnter(kS);
+    }
+
+    QTemporaryDir dir_;
+    QString answer_;
+    std::vector<std::pair<bool, QString>> asked_;
+};
+
+TEST_F(ChartFilesTest, SaveAndOpenThroughTheFileMenuGiveTheSameChart) {
+    ASSERT_EQ(Chart().findChild<QMenu*>("mnuChartFile")->title(), "&File");
+    EXPECT_EQ(Item("mnuOpenChart").shortcut(), QKeySequence("Ctrl+O"));
+    EXPECT_EQ(Item("mnuSaveChart").shortcut(), QKeySequence("Ctrl+S"));
+    Work();
+    const std::vector<Primitive> drawn = Chart().DisplayList();
+    const QString panel = Chart().Panel().Caption();
+
+    answer_ = Path("work.calorix");
+    Item("mnuSaveChart").trigger();
+    ASSERT_EQ(asked_.size(), 1u);
+    EXPECT_TRUE(asked_[0].first);
+    EXPECT_EQ(frame_->Files().LastPath(), answer_);
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"work.calorix"})
+        << "no temporary file is left behind";
+    const ChartFileContents saved = ReadChartFile(answer_);
+    ASSERT_TRUE(saved.Sound());
+    EXPECT_EQ(saved.steps.size(), 4u) << "isobar, isotherm, Clear and a state";
+
+    messages_.QueueAnswer(MessageBoxes::kYes);
+    Chart().ClearButton().click();
+    Item("mnuOpenChart").trigger();
+    ASSERT_EQ(asked_.size(), 2u);
+    EXPECT_FALSE(asked_[1].first);
+    EXPECT_TRUE(Chart().DisplayList() == drawn);
+    EXPECT_EQ(Chart().Panel().Caption(), panel);
+    EXPECT_EQ(Item("mnuUndo").text(), "&Undo open of work.calorix");
+
+    // Save proposes the file last opened or saved, and writes over it.
+    answer_ = Path("work.calorix");
+    Type(kT, "600");
+    PressEnter(kT);
+    Item("mnuSaveChart").trigger();
+    EXPECT_EQ(asked_.back().second, Path("work.calorix"));
+    EXPECT_EQ(ReadChartFile(answer_).steps.size(), 5u) << "the opened steps and one more";
+
+    // Cancelling the dialog does nothing.
+    answer_.clear();
+    const size_t steps = Chart().Journal().DoneCount();
+    Item("mnuOpenChart").trigger();
+    EXPECT_EQ(Chart().Journal().DoneCount(), steps);
+}
+
+TEST_F(ChartFilesTest, ABadFileNamesItselfAndLeavesTheChartUntouched) {
+    Work();
+    const std::vector<Primitive> drawn = Chart().DisplayList();
+    const size_t steps = Chart().Journal().DoneCount();
+    const size_t shown = messages_.Calls().size();
+
+    const QString bad = Path("bad.calorix");
+    WriteFile(bad, WithSteps(R"({"command": "clear"}, {"command": "erase"})"));
+    EXPECT_FALSE(frame_->OpenChartFile(bad));
+    ASSERT_EQ(messages_.Calls().size(), shown + 1);
+    EXPECT_EQ(messages_.Calls().back().prompt,
+              "The chart " + bad + " cannot be opened:\rstep 2: unknown command \"erase\".");
+
+    const QString huge = Path("huge.calorix");
+    {
+        QFile file(huge);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(kMaxChartFileBytes + 1));
+    }
+    EXPECT_FALSE(frame_->OpenChartFile(huge));
+    EXPECT_TRUE(messages_.Calls().back().prompt.endsWith("larger than 64 MiB."));
+    EXPECT_FALSE(frame_->OpenChartFile(Path("missing.calorix")));
+    EXPECT_TRUE(messages_.Calls().back().prompt.endsWith("no such file."));
+    EXPECT_FALSE(frame_->OpenChartFile(dir_.path()));
+    EXPECT_TRUE(messages_.Calls().back().prompt.endsWith("not a regular file."));
+
+    EXPECT_TRUE(Chart().DisplayList() == drawn);
+    EXPECT_EQ(Chart().Journal().DoneCount(), steps);
+    EXPECT_EQ(frame_->Files().LastPath(), "");
+}
+
+TEST_F(ChartFilesTest, AFailedSaveSaysSo) {
+    Work();
+    const QString path = Path("missing/work.calorix");
+    EXPECT_FALSE(frame_->Files().Save(Chart(), path));
+    ASSERT_FALSE(messages_.Calls().empty());
+    EXPECT_TRUE(messages_.Calls().back().prompt.startsWith("The chart could not be saved to " +
+                                                           path + ":\r"));
+    EXPECT_EQ(frame_->Files().LastPath(), "");
+}
+
+TEST_F(ChartFilesTest, TheCommandLineFileOpensOntoTheChart) {
+    const QString path = Path("line.calorix");
+    WriteFile(path, WithSteps(R"({"command": "locate", "boxes": ["", "2", "", "", ""]},
+                                 {"command": "locate", "boxes": ["2000", "", "", "", ""]})"));
+    const size_t shown = messages_.Calls().size();
+    ASSERT_TRUE(frame_->OpenChartFile(path));
+    EXPECT_EQ(Chart().Journal().DoneCount(), 1u);
+    ASSERT_EQ(messages_.Calls().size(), shown + 1) << "the messages of the steps, once";
+    EXPECT_TRUE(messages_.Calls().back().prompt.startsWith("Opening line.calorix:\r\rStep 2: "));
+}
+
+}  // namespace
+}  // namespace calorix
