@@ -148,7 +148,7 @@ std::string HelpText() {
            "  --size WxH         the frame's client area in pixels (default: the size the\n"
            "                     window opens at)\n"
            "  --scale N          PNG pixels per window pixel: 1, 2 or 4 (default 2)\n"
-           "  FILE.calorix       a saved chart to draw (this version cannot read them yet)\n"
+           "  FILE.calorix       a saved chart, drawn on the opening chart before the export\n"
            "  --help, -h         show this help and exit\n"
            "\n"
            "Exit status: 0 when the picture was written; 2 for a bad argument, a chart\n"
@@ -176,14 +176,6 @@ int Fail(const std::string& why) {
 void DropQtNotes(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 int RunExport(const ExportRequest& request, const char* programName) {
-    if (!request.chartFile.empty()) {
-        QFile file(QString::fromStdString(request.chartFile));
-        if (!file.open(QIODevice::ReadOnly)) {
-            return Fail(request.chartFile +
-                        ": cannot be read: " + file.errorString().toStdString());
-        }
-        return Fail(request.chartFile + ": this version of calorix cannot read chart files");
-    }
     // No display needed: the offscreen platform, unless one is named.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(DropQtNotes);
@@ -217,6 +209,20 @@ int RunExport(const ExportRequest& request, const char* programName) {
     ChartWindow* chart = frame.Chart();
     if (!chart) return Fail("the chart window could not be opened");
     QApplication::processEvents();
+    if (!request.chartFile.empty()) {
+        // A bad chart file is refused with the message the program would
+        // show, on one line.
+        const qsizetype before = messages.Prompts().size();
+        if (!frame.OpenChartFile(QString::fromStdString(request.chartFile))) {
+            QString why = messages.Prompts().size() > before ? messages.Prompts().last()
+                                                             : QStringLiteral("cannot be opened");
+            why.replace(QStringLiteral("\r\n"), QStringLiteral(" "))
+                .replace(QLatin1Char('\r'), QLatin1Char(' '));
+            why.replace(QLatin1Char('\n'), QLatin1Char(' '));
+            return Fail(why.simplified().toStdString());
+        }
+        QApplication::processEvents();
+    }
 
     QString error;
     const QString output = QString::fromStdString(request.output);

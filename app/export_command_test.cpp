@@ -190,6 +190,24 @@ TEST(CalorixProgram, ExportsEachFormatWithoutADisplay) {
     EXPECT_TRUE(pdfFile.readAll().startsWith("%PDF-"));
 }
 
+// A saved chart is drawn before the picture is taken.
+TEST(CalorixProgram, ExportsASavedChart) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile chartFile(dir.filePath(QStringLiteral("state.calorix")));
+    ASSERT_TRUE(chartFile.open(QIODevice::WriteOnly));
+    chartFile.write(R"({"format": "calorix-chart", "version": 1, "steps": [
+        {"command": "locate", "boxes": ["500", "1", "", "", ""]}]})");
+    chartFile.close();
+    const QString svg = dir.filePath(QStringLiteral("state.svg"));
+    const ProgramOutcome outcome =
+        RunProgram({"--export", svg.toStdString(), chartFile.fileName().toStdString()});
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    QFile picture(svg);
+    ASSERT_TRUE(picture.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(picture.readAll().contains("(T=500, P=1)"));
+}
+
 TEST(CalorixProgram, FailsWithStatusTwoAndOneLineAndLeavesNoFile) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -208,8 +226,8 @@ TEST(CalorixProgram, FailsWithStatusTwoAndOneLineAndLeavesNoFile) {
         {{"--export", dir.filePath(QStringLiteral("out.gif")).toStdString()}, "unknown picture"},
         {{"--export", out, "--frobnicate"}, "--frobnicate"},
         {{"--export", out, dir.filePath(QStringLiteral("missing.calorix")).toStdString()},
-         "cannot be read"},
-        {{"--export", out, chartFile.fileName().toStdString()}, "cannot read chart files"},
+         "no such file"},
+        {{"--export", out, chartFile.fileName().toStdString()}, "not a Calorix chart"},
         {{"--export", dir.filePath(QStringLiteral("no/such/dir/out.png")).toStdString()},
          "cannot write"},
         {{"--export", dir.filePath(QStringLiteral("taken.png")).toStdString(), "--scale", "1"},

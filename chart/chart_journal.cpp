@@ -10,6 +10,8 @@
 #include <utility>
 
 #include "chart/chart_window.h"
+#include "chart/export_commands.h"
+#include "chart/states_table.h"
 #include "lines/series_values.h"
 #include "numeric/number_text.h"
 
@@ -148,6 +150,7 @@ ChartWindow::ChartState ChartWindow::StateBefore(const journal::Step& step) cons
     state.domeLast = domeLast_;
     state.lastDrawLocated = lastDrawLocated_;
     state.mousePointer = MousePointer();
+    state.stateRows = exports_->States().rowCount();
     return state;
 }
 
@@ -169,6 +172,7 @@ void ChartWindow::RestoreState(const ChartState& state) {
     domeLast_ = state.domeLast;
     lastDrawLocated_ = state.lastDrawLocated;
     SetMousePointer(state.mousePointer);
+    exports_->States().TruncateTo(state.stateRows);
 }
 
 void ChartWindow::RecordStep(journal::Step step) {
@@ -321,6 +325,8 @@ bool ChartWindow::OpenSteps(const std::string& fileName, std::vector<journal::St
 void ChartWindow::Rebuild() {
     const std::vector<journal::Step> done = journal_.DoneSteps();
     undoStates_.clear();
+    // The steps list their states again.
+    exports_->States().TruncateTo(0);
     replayMessages_.StartGathering();
     setUpdatesEnabled(false);
     DrawFreshChart();

@@ -196,6 +196,7 @@ class ChartWindow : public DrawingSurface {
         Primitive domeLast;
         bool lastDrawLocated = false;
         int mousePointer = 0;
+        int stateRows = 0;  // rows of the table of states
     };
     ChartState StateBefore(const journal::Step& step) const;
     void RestoreState(const ChartState& state);

@@ -251,6 +251,28 @@ TEST_F(ExportCommandsTest, TheTableListsWhatLocateAndClicksListedAndNothingElse)
     EXPECT_EQ(States().States()[0].T, 400);
 }
 
+// The rows follow the journal: Undo takes a step's rows back, Redo lists them
+// again, and a chart fitted to a new size lists each state once.
+TEST_F(ExportCommandsTest, TheTableFollowsUndoRedoAndAFittedChart) {
+    Locate("400", kS, "4");
+    Locate("500", kP, "1");
+    ASSERT_EQ(States().Count(), 2);
+    const std::vector<PanelValues> both = States().States();
+    QAction& undo = *Chart().findChild<QAction*>(QStringLiteral("mnuUndo"));
+    QAction& redo = *Chart().findChild<QAction*>(QStringLiteral("mnuRedo"));
+    undo.trigger();
+    EXPECT_EQ(States().Count(), 1);
+    undo.trigger();
+    EXPECT_EQ(States().Count(), 0);
+    redo.trigger();
+    redo.trigger();
+    EXPECT_TRUE(States().States() == both);
+
+    Chart().findChild<QAction*>(QStringLiteral("mnuFitToWindow"))->trigger();
+    EXPECT_EQ(States().Count(), 2);
+    Chart().findChild<QAction*>(QStringLiteral("mnuFitToWindow"))->trigger();
+}
+
 TEST_F(ExportCommandsTest, SelectedRowsCopyAsTabSeparatedTextWithAHeader) {
     Locate("400", kS, "4");
     Locate("500", kP, "1");
