@@ -27,50 +27,6 @@ bool Finite(float value) {
     return std::isfinite(value);
 }
 
-// Twips to logical pixels, with a twips point at the top-left corner of a
-// pixel landing on that pixel's centre.
-QTransform TwipsTransform(double twipsPerPixel) {
-    QTransform transform;
-    transform.translate(0.5, 0.5);
-    transform.scale(1.0 / twipsPerPixel, 1.0 / twipsPerPixel);
-    return transform;
-}
-
-// One pixel wide, square caps so that a line covers its end pixels fully,
-// mitred corners so that a box has full corners.
-QPen PenFor(const QColor& color, double twipsPerPixel) {
-    return QPen(color, twipsPerPixel, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
-}
-
-// A one-pixel dot at a twips point, in the twips transform.
-QRectF DotRect(float x, float y, double twipsPerPixel) {
-    return QRectF(x - twipsPerPixel / 2, y - twipsPerPixel / 2, twipsPerPixel, twipsPerPixel);
-}
-
-bool AxisParallel(float x1, float y1, float x2, float y2) {
-    return (x1 == x2) != (y1 == y2);
-}
-
-// An axis-parallel line of one pixel's width drawn as whole device pixels, so
-// that it shows sharp in its exact colour at any position, DPI and scale
-// factor: the row or column its twips coordinate falls on (rounded to the
-// nearest device pixel), as many device pixels thick as a logical pixel is
-// wide (at least one), and its end pixels covered as square caps cover them.
-void FillRule(QPainter& painter, float x1, float y1, float x2, float y2, double twipsPerPixel,
-              const QColor& color) {
-    const double ratio = painter.device()->devicePixelRatioF();
-    const double thickness = std::max(1.0, std::round(ratio));
-    const auto device = [&](float twips) { return std::round(twips / twipsPerPixel * ratio); };
-    const double left = device(std::min(x1, x2));
-    const double top = device(std::min(y1, y2));
-    const double right = device(std::max(x1, x2)) + thickness;
-    const double bottom = device(std::max(y1, y2)) + thickness;
-    const QTransform saved = painter.transform();
-    painter.setTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
-    painter.fillRect(QRectF(QPointF(left, top), QPointF(right, bottom)), color);
-    painter.setTransform(saved);
-}
-
 // A rectangle in logical pixels, grown outward to whole pixels and cut to the
 // widget. Cutting first keeps huge coordinates inside the int range.
 QRect ToWidgetPixels(const QRectF& pixels, const QRect& widgetRect) {
@@ -273,23 +229,16 @@ void DrawingSurface::Render(QPainter& painter, std::size_t first, std::size_t la
 }
 
 void DrawingSurface::DrawOverlay(QPainter& painter, double twipsPerPixel) const {
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setTransform(TwipsTransform(twipsPerPixel));
+    // The line controls are painted as the drawing's own lines are.
+    std::vector<Primitive> lines;
     for (const OverlayLine& overlay : overlays_) {
-        const LineControl& line = *overlay.control;
         if (overlay.shownRect.isEmpty()) continue;
-        if (line.X1() == line.X2() && line.Y1() == line.Y2()) {
-            painter.fillRect(DotRect(line.X1(), line.Y1(), twipsPerPixel), line.BorderColor());
-            continue;
-        }
-        if (AxisParallel(line.X1(), line.Y1(), line.X2(), line.Y2())) {
-            FillRule(painter, line.X1(), line.Y1(), line.X2(), line.Y2(), twipsPerPixel,
-                     line.BorderColor());
-            continue;
-        }
-        painter.setPen(PenFor(line.BorderColor(), twipsPerPixel));
-        painter.drawLine(QPointF(line.X1(), line.Y1()), QPointF(line.X2(), line.Y2()));
+        const LineControl& line = *overlay.control;
+        lines.push_back(
+            LinePrimitive{line.X1(), line.Y1(), line.X2(), line.Y2(), line.BorderColor()});
     }
+    PaintPrimitives(painter, lines, 0, lines.size(),
+                    PaintSettings{twipsPerPixel, AxisLines::kDevicePixels, 0});
 }
 
 void DrawingSurface::paintEvent(QPaintEvent* event) {

@@ -19,15 +19,6 @@ struct Overloaded : Ts... {
 template <class... Ts>
 Overloaded(Ts...) -> Overloaded<Ts...>;
 
-// Twips to pixels, with a twips point at the top-left corner of a pixel
-// landing on that pixel's centre.
-QTransform TwipsTransform(double twipsPerPixel) {
-    QTransform transform;
-    transform.translate(0.5, 0.5);
-    transform.scale(1.0 / twipsPerPixel, 1.0 / twipsPerPixel);
-    return transform;
-}
-
 // One pixel wide, square caps so that a line covers its end pixels fully,
 // mitred corners so that a box has full corners.
 QPen PenFor(const QColor& color, double twipsPerPixel) {
@@ -67,6 +58,13 @@ void FillRule(QPainter& painter, float x1, float y1, float x2, float y2, double 
 }
 
 }  // namespace
+
+QTransform TwipsTransform(double twipsPerPixel) {
+    QTransform transform;
+    transform.translate(0.5, 0.5);
+    transform.scale(1.0 / twipsPerPixel, 1.0 / twipsPerPixel);
+    return transform;
+}
 
 QFont FontForDevice(const QFont& font, double fontDpi, const QPaintDevice& device) {
     const double deviceDpi = device.logicalDpiY();

@@ -8,6 +8,7 @@
 
 class QPaintDevice;
 class QPainter;
+class QTransform;
 
 namespace calorix {
 
@@ -44,6 +45,10 @@ struct PaintSettings {
 // function.
 void PaintPrimitives(QPainter& painter, const std::vector<Primitive>& primitives, std::size_t first,
                      std::size_t last, const PaintSettings& settings);
+
+// Twips to pixels of a painter, with a twips point at the top-left corner of a
+// pixel landing on that pixel's centre.
+QTransform TwipsTransform(double twipsPerPixel);
 
 // The font that shows on `device` in the size that `font` has at `fontDpi`:
 // a point size is scaled by fontDpi / the device's logical DPI; a pixel
