@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "bench/plain_formulas.h"
-#include "numeric/bisect_root.h"
 #include "lines/crossings.h"
 #include "lines/property_searches.h"
+#include "numeric/bisect_root.h"
 #include "readout/state_panel.h"
 #include "steam/saturated_properties.h"
 #include "steam/saturation_line.h"
