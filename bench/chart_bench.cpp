@@ -9,41 +9,19 @@
 #include <memory>
 
 #include "app/frame_window.h"
+#include "bench/bench_program.h"
 #include "chart/chart_window.h"
 #include "lines/single_property_lines.h"
 #include "series/series_dialog.h"
-#include "surface/collected_message_boxes.h"
 
 namespace calorix {
 namespace {
 
-struct Program {
-    std::optional<int> seriesProperty;
-    Program() {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "chart_bench";
-        static char* argv[] = {name, nullptr};
-        app = std::make_unique<QApplication>(argc, argv);
-        frame = std::make_unique<FrameWindow>(messages);
-        frame->resize(1280, 800);
-        frame->show();
-        frame->OpenChartWindow();
-    }
-    CollectedMessageBoxes messages;
-    std::unique_ptr<QApplication> app;
-    std::unique_ptr<FrameWindow> frame;
-};
-
-// Kept to the end of the process: a QApplication must not be destroyed
-// among the static objects after main has returned.
-Program& TheProgram() {
-    static Program* program = new Program;
-    return *program;
-}
+using bench::Program;
+using bench::TheProgram;
 
 ChartWindow& Chart() {
-    return *TheProgram().frame->Chart();
+    return TheProgram().Chart();
 }
 
 const char* const kValues[kPropertyCount] = {"500", "1", "0.5", "3000", "7"};

@@ -11,41 +11,18 @@
 #include "app/chart_file.h"
 #include "app/chart_files.h"
 #include "app/frame_window.h"
+#include "bench/bench_program.h"
 #include "chart/chart_window.h"
 #include "journal/journal.h"
-#include "testing/scripted_message_boxes.h"
 
 namespace calorix {
 namespace {
 
-struct Program {
-    Program() {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "journal_bench";
-        static char* argv[] = {name, nullptr};
-        app = std::make_unique<QApplication>(argc, argv);
-        frame = std::make_unique<FrameWindow>(messages);
-        frame->resize(1280, 800);
-        frame->show();
-        frame->OpenChartWindow();
-        // Exposed, so that a repaint paints.
-        QApplication::processEvents();
-    }
-    ScriptedMessageBoxes messages;
-    std::unique_ptr<QApplication> app;
-    std::unique_ptr<FrameWindow> frame;
-};
-
-// Kept to the end of the process: a QApplication must not be destroyed
-// among the static objects after main has returned.
-Program& TheProgram() {
-    static Program* program = new Program;
-    return *program;
-}
+using bench::Program;
+using bench::TheProgram;
 
 ChartWindow& Chart() {
-    return *TheProgram().frame->Chart();
+    return TheProgram().Chart();
 }
 
 // A chart window opened afresh, with no steps.

@@ -12,76 +12,68 @@
 #include <memory>
 
 #include "app/frame_window.h"
+#include "bench/bench_program.h"
 #include "chart/chart_window.h"
 #include "chart/export_commands.h"
 #include "lines/single_property_lines.h"
 #include "picture/chart_picture.h"
-#include "surface/collected_message_boxes.h"
 
 namespace calorix {
 namespace {
 
+using bench::TheProgram;
+
 constexpr std::size_t kEntries = 100'000;
 
-struct Program {
-    Program() {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "picture_bench";
-        static char* argv[] = {name, nullptr};
-        app = std::make_unique<QApplication>(argc, argv);
-        frame = std::make_unique<FrameWindow>(messages);
-        frame->resize(1280, 800);
-        frame->show();
-        frame->OpenChartWindow();
-        FillChart(*frame->Chart());
-    }
-
-    // Adds families of constructions, as the line-series dialog draws them,
-    // until the display list holds at least kEntries: isobars (their
-    // segments across the dome are horizontal), isochores and isenthalps
-    // (curves), each with its markers and label.
-    static void FillChart(ChartWindow& chart) {
-        CurrentPoint point;
-        for (int i = 0; chart.DisplayList().size() < kEntries; ++i) {
-            const double P = 0.001 * std::pow(22000.0, (i % 97) / 96.0);
-            const double v = 0.002 * std::pow(500.0, (i % 89) / 88.0);
-            const double h = 500 + 3500.0 * (i % 83) / 82.0;
-            switch (i % 3) {
-                case 0:
-                    chart.Replay(Isobar(P, "P", point));
-                    break;
-                case 1:
-                    chart.Replay(Isochore(v, "v"));
-                    break;
-                default:
-                    chart.Replay(Isenthalp(h, "h"));
-                    break;
-            }
+// Adds families of constructions, as the line-series dialog draws them,
+// until the display list holds at least kEntries: isobars (their
+// segments across the dome are horizontal), isochores and isenthalps
+// (curves), each with its markers and label.
+void FillChart(ChartWindow& chart) {
+    CurrentPoint point;
+    for (int i = 0; chart.DisplayList().size() < kEntries; ++i) {
+        const double P = 0.001 * std::pow(22000.0, (i % 97) / 96.0);
+        const double v = 0.002 * std::pow(500.0, (i % 89) / 88.0);
+        const double h = 500 + 3500.0 * (i % 83) / 82.0;
+        switch (i % 3) {
+            case 0:
+                chart.Replay(Isobar(P, "P", point));
+                break;
+            case 1:
+                chart.Replay(Isochore(v, "v"));
+                break;
+            default:
+                chart.Replay(Isenthalp(h, "h"));
+                break;
         }
     }
+}
 
-    CollectedMessageBoxes messages;
-    std::unique_ptr<QApplication> app;
-    std::unique_ptr<FrameWindow> frame;
+// The chart window filled once with kEntries entries, and a folder for the
+// pictures.
+struct Filled {
+    Filled() { FillChart(TheProgram().Chart()); }
     QTemporaryDir dir;
 };
 
-// Kept to the end of the process: a QApplication must not be destroyed
-// among the static objects after main has returned.
-Program& TheProgram() {
-    static Program* program = new Program;
-    return *program;
+Filled& TheFilledChart() {
+    static Filled* filled = new Filled;
+    return *filled;
+}
+
+// The picture of the filled chart.
+ChartPicture FilledPicture() {
+    TheFilledChart();
+    return TheProgram().Chart().Exports().Picture();
 }
 
 void Export(benchmark::State& state, PictureFormat format, int scale, const char* name) {
-    Program& program = TheProgram();
-    const ChartPicture picture = program.frame->Chart()->Exports().Picture();
-    const QString path = program.dir.filePath(QLatin1String(name));
+    const ChartPicture picture = FilledPicture();
+    const QString path = TheFilledChart().dir.filePath(QLatin1String(name));
     for (auto _ : state) {
         if (!ExportPicture(picture, path, format, scale)) state.SkipWithError("not written");
     }
-    state.counters["entries"] = double(program.frame->Chart()->DisplayList().size());
+    state.counters["entries"] = double(TheProgram().Chart().DisplayList().size());
 }
 
 void BM_SvgOfAFullChart(benchmark::State& state) {
@@ -96,14 +88,14 @@ BENCHMARK(BM_PngAtTwiceTheWindowsPixels)->Unit(benchmark::kMillisecond);
 
 // A PNG's painting alone, and the whole PNG in memory, without the file.
 void BM_ImageAtTwiceTheWindowsPixels(benchmark::State& state) {
-    const ChartPicture picture = TheProgram().frame->Chart()->Exports().Picture();
+    const ChartPicture picture = FilledPicture();
     for (auto _ : state)
         benchmark::DoNotOptimize(picture.Image(2).constBits());
 }
 BENCHMARK(BM_ImageAtTwiceTheWindowsPixels)->Unit(benchmark::kMillisecond);
 
 void BM_PngInMemory(benchmark::State& state) {
-    const ChartPicture picture = TheProgram().frame->Chart()->Exports().Picture();
+    const ChartPicture picture = FilledPicture();
     for (auto _ : state) {
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
