@@ -10,15 +10,10 @@
 #include <cmath>
 #include <optional>
 
+#include "numeric/overloaded.h"
+
 namespace calorix {
 namespace {
-
-template <class... Ts>
-struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
-template <class... Ts>
-Overloaded(Ts...) -> Overloaded<Ts...>;
 
 constexpr auto kFormat = "calorix-chart";
 constexpr int kVersion = 1;

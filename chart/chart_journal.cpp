@@ -14,16 +14,10 @@
 #include "chart/states_table.h"
 #include "lines/series_values.h"
 #include "numeric/number_text.h"
+#include "numeric/overloaded.h"
 
 namespace calorix {
 namespace {
-
-template <class... Ts>
-struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
-template <class... Ts>
-Overloaded(Ts...) -> Overloaded<Ts...>;
 
 constexpr auto kFitToWindowKey = "Options/FitToWindow";
 

@@ -4,16 +4,10 @@
 #include <string_view>
 
 #include "lines/series_values.h"
+#include "numeric/overloaded.h"
 
 namespace calorix::journal {
 namespace {
-
-template <class... Ts>
-struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
-template <class... Ts>
-Overloaded(Ts...) -> Overloaded<Ts...>;
 
 const char* const kLetters[kPropertyCount] = {"T", "P", "v", "h", "s"};
 const char* const kLineNames[kPropertyCount] = {"isotherm", "isobar", "isochore", "isenthalp",

@@ -8,16 +8,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "numeric/overloaded.h"
+
 namespace calorix {
 
 namespace {
-
-template <class... Ts>
-struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
-template <class... Ts>
-Overloaded(Ts...) -> Overloaded<Ts...>;
 
 // One pixel wide, square caps so that a line covers its end pixels fully,
 // mitred corners so that a box has full corners.
