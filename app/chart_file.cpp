@@ -6,11 +6,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
-#include <QSaveFile>
 #include <cmath>
 #include <optional>
 
 #include "numeric/overloaded.h"
+#include "surface/whole_file.h"
 
 namespace calorix {
 namespace {
@@ -294,16 +294,7 @@ ChartFileContents ReadChartFile(const QString& path) {
 }
 
 QString WriteChartFile(const QString& path, const std::vector<journal::Step>& steps) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    const QByteArray text = ChartFileText(steps);
-    if (file.write(text) != text.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return error;
-    }
-    if (!file.commit()) return file.errorString();
-    return QString();
+    return WriteWholeFile(path, WriteBytes(ChartFileText(steps)));
 }
 
 }  // namespace calorix

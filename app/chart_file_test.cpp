@@ -10,6 +10,7 @@
 #include "app/chart_file.h"
 #include "app/chart_files.h"
 #include "journal/journal.h"
+#include "testing/full_disk.h"
 #include "testing/test_frame.h"
 
 namespace calorix {
@@ -237,14 +238,39 @@ TEST_F(ChartFilesTest, ABadFileNamesItselfAndLeavesTheChartUntouched) {
     EXPECT_EQ(frame_->Files().LastPath(), "");
 }
 
-TEST_F(ChartFilesTest, AFailedSaveSaysSo) {
+TEST_F(ChartFilesTest, AFailedSaveSaysSoAndLeavesTheOldFileAsItWas) {
     Work();
-    const QString path = Path("missing/work.calorix");
-    EXPECT_FALSE(frame_->Files().Save(Chart(), path));
+    const QString missing = Path("missing/work.calorix");
+    EXPECT_FALSE(frame_->Files().Save(Chart(), missing));
     ASSERT_FALSE(messages_.Calls().empty());
     EXPECT_TRUE(messages_.Calls().back().prompt.startsWith("The chart could not be saved to " +
-                                                           path + ":\r"));
+                                                           missing + ":\r"));
     EXPECT_EQ(frame_->Files().LastPath(), "");
+
+    // A save over yesterday's chart that runs out of disk.
+    const QString path = Path("work.calorix");
+    ASSERT_TRUE(frame_->Files().Save(Chart(), path));
+    const QByteArray old = ReadFile(path);
+    Type(kT, "600");
+    PressEnter(kT);
+    const size_t shown = messages_.Calls().size();
+    answer_ = path;
+    {
+        const test::FullDisk full;
+        Item("mnuSaveChart").trigger();
+    }
+    ASSERT_EQ(messages_.Calls().size(), shown + 1);
+    EXPECT_TRUE(messages_.Calls().back().prompt.startsWith("The chart could not be saved to " +
+                                                           path + ":\r"));
+    EXPECT_TRUE(messages_.Calls().back().prompt.endsWith("Any file of that name is as it was."));
+    EXPECT_EQ(ReadFile(path), old);
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"work.calorix"})
+        << "no temporary file is left behind";
+
+    // Once there is room again the same save goes through.
+    Item("mnuSaveChart").trigger();
+    EXPECT_EQ(messages_.Calls().size(), shown + 1);
+    EXPECT_EQ(ReadChartFile(path).steps.size(), Chart().Journal().DoneCount());
 }
 
 TEST_F(ChartFilesTest, TheCommandLineFileOpensOntoTheChart) {

@@ -6,12 +6,12 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "picture/export_dialogs.h"
 #include "surface/message_boxes.h"
+#include "surface/whole_file.h"
 
 namespace calorix {
 namespace {
@@ -175,20 +175,11 @@ void StatesTable::OnExportCsvClicked() {
 }
 
 bool WriteStatesCsv(const QString& path, const std::vector<NumberedState>& rows, QString* error) {
-    const auto fail = [error](const QString& why) {
-        if (error) *error = why;
-        return false;
-    };
     const std::string csv = StatesCsv(rows);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
-    if (file.write(csv.data(), qint64(csv.size())) != qint64(csv.size())) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return fail(why);
-    }
-    if (!file.commit()) return fail(file.errorString());
-    return true;
+    const QString why =
+        WriteWholeFile(path, WriteBytes(QByteArray(csv.data(), qsizetype(csv.size()))));
+    if (error) *error = why;
+    return why.isEmpty();
 }
 
 }  // namespace calorix

@@ -20,6 +20,7 @@
 #include "surface/drawing_surface.h"
 #include "surface/primitive_painter.h"
 #include "surface/twips.h"
+#include "surface/whole_file.h"
 
 namespace calorix {
 namespace {
@@ -205,18 +206,13 @@ bool ExportPicture(const ChartPicture& picture, const QString& path, PictureForm
         return fail(
             QStringLiteral("a PNG picture is drawn at 1, 2 or 4 times the window's pixels"));
     }
-    // QSaveFile writes beside the path and renames at commit; dropped unsaved,
-    // it removes what it wrote.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
-    if (!picture.Write(file, format, scale)) {
-        const QString why = file.error() != QFileDevice::NoError
-                                ? file.errorString()
-                                : QStringLiteral("the picture could not be drawn");
-        file.cancelWriting();
-        return fail(why);
-    }
-    if (!file.commit()) return fail(file.errorString());
+    const QString why = WriteWholeFile(path, [&](QSaveFile& file) {
+        if (picture.Write(file, format, scale)) return QString();
+        return file.error() != QFileDevice::NoError
+                   ? file.errorString()
+                   : QStringLiteral("the picture could not be drawn");
+    });
+    if (!why.isEmpty()) return fail(why);
     return true;
 }
 
