@@ -9,6 +9,7 @@
 
 #include "app/chart_file.h"
 #include "app/chart_files.h"
+#include "app/start_up.h"
 #include "journal/journal.h"
 #include "testing/full_disk.h"
 #include "testing/test_frame.h"
@@ -278,10 +279,28 @@ TEST_F(ChartFilesTest, TheCommandLineFileOpensOntoTheChart) {
     WriteFile(path, WithSteps(R"({"command": "locate", "boxes": ["", "2", "", "", ""]},
                                  {"command": "locate", "boxes": ["2000", "", "", "", ""]})"));
     const size_t shown = messages_.Calls().size();
-    ASSERT_TRUE(frame_->OpenChartFile(path));
-    EXPECT_EQ(Chart().Journal().DoneCount(), 1u);
+
+    // The program starts a frame of its own and opens the file once the
+    // chart is up.
+    FrameWindow started(messages_);
+    StartFrame(started, {"calorix", path});
+    ASSERT_NE(started.Chart(), nullptr);
+    EXPECT_TRUE(started.isVisible());
+    EXPECT_TRUE(started.SteamItem().isEnabled());
+    EXPECT_EQ(started.Chart()->Journal().DoneCount(), 0u);
+    QApplication::processEvents();
+    EXPECT_EQ(started.Chart()->Journal().DoneCount(), 1u);
+    EXPECT_EQ(started.Files().LastPath(), path);
     ASSERT_EQ(messages_.Calls().size(), shown + 1) << "the messages of the steps, once";
     EXPECT_TRUE(messages_.Calls().back().prompt.startsWith("Opening line.calorix:\r\rStep 2: "));
+
+    // Without a file the chart opens empty.
+    FrameWindow plain(messages_);
+    StartFrame(plain, {"calorix"});
+    QApplication::processEvents();
+    ASSERT_NE(plain.Chart(), nullptr);
+    EXPECT_EQ(plain.Chart()->Journal().DoneCount(), 0u);
+    EXPECT_EQ(messages_.Calls().size(), shown + 1);
 }
 
 }  // namespace

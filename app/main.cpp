@@ -1,10 +1,9 @@
 // Calorix: the temperature-entropy chart of water and steam.
 #include <QApplication>
-#include <QScreen>
-#include <QTimer>
 
 #include "app/export_command.h"
 #include "app/frame_window.h"
+#include "app/start_up.h"
 #include "surface/qt_message_boxes.h"
 
 int main(int argc, char** argv) {
@@ -24,20 +23,6 @@ int main(int argc, char** argv) {
     QObject::connect(&frame, &calorix::FrameWindow::EndRequested, &app,
                      [] { QCoreApplication::exit(0); });
 
-    // The frame opens at three quarters of the screen, never smaller than
-    // its design size.
-    if (const QScreen* screen = QApplication::primaryScreen()) {
-        frame.resize(calorix::OpeningSize(frame));
-        frame.move(screen->availableGeometry().center() - frame.rect().center());
-    }
-    frame.show();
-    frame.OpenChartWindow();
-    frame.SteamItem().setEnabled(true);
-    // `calorix FILE.calorix` opens that chart once the chart window is up.
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1) {
-        QTimer::singleShot(0, &frame,
-                           [&frame, path = arguments.last()] { frame.OpenChartFile(path); });
-    }
+    calorix::StartFrame(frame, QApplication::arguments());
     return QApplication::exec();
 }
