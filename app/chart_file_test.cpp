@@ -5,7 +5,11 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 #include "app/chart_file.h"
 #include "app/chart_files.h"
@@ -272,6 +276,43 @@ TEST_F(ChartFilesTest, AFailedSaveSaysSoAndLeavesTheOldFileAsItWas) {
     Item("mnuSaveChart").trigger();
     EXPECT_EQ(messages_.Calls().size(), shown + 1);
     EXPECT_EQ(ReadChartFile(path).steps.size(), Chart().Journal().DoneCount());
+}
+
+TEST_F(ChartFilesTest, CancellingALongOpenLeavesTheChartAsItWas) {
+    Work();
+    const std::vector<Primitive> drawn = Chart().DisplayList();
+    const QString panel = Chart().Panel().Caption();
+    const size_t steps = Chart().Journal().DoneCount();
+    const size_t shown = messages_.Calls().size();
+    const QString path = Path("long.calorix");
+    const QByteArray click = R"({"command": "click", "s": 7, "T": 500})";
+    WriteFile(path, WithSteps((click + ",").repeated(2999) + click));
+
+    // The user presses Cancel as soon as the progress shows.
+    frame_->Files().SetProgressDelay(0);
+    bool pressed = false;
+    QTimer::singleShot(0, frame_.get(), [&] {
+        auto* progress = frame_->findChild<QProgressDialog*>();
+        ASSERT_NE(progress, nullptr);
+        EXPECT_TRUE(progress->isVisible());
+        EXPECT_EQ(progress->labelText(), "Opening long.calorix...");
+        EXPECT_EQ(progress->maximum(), 3000);
+        EXPECT_LT(progress->value(), 3000);
+        auto* cancel = progress->findChild<QPushButton*>();
+        ASSERT_NE(cancel, nullptr);
+        EXPECT_EQ(cancel->text(), "Cancel");
+        QTest::mouseClick(cancel, Qt::LeftButton);
+        pressed = true;
+    });
+    EXPECT_FALSE(frame_->OpenChartFile(path));
+    EXPECT_TRUE(pressed) << "the progress was never shown";
+    EXPECT_EQ(frame_->findChild<QProgressDialog*>(), nullptr);
+
+    EXPECT_TRUE(Chart().DisplayList() == drawn);
+    EXPECT_EQ(Chart().Panel().Caption(), panel);
+    EXPECT_EQ(Chart().Journal().DoneCount(), steps);
+    EXPECT_EQ(messages_.Calls().size(), shown);
+    EXPECT_EQ(frame_->Files().LastPath(), "");
 }
 
 TEST_F(ChartFilesTest, TheCommandLineFileOpensOntoTheChart) {

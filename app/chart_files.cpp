@@ -71,7 +71,7 @@ bool ChartFiles::Open(ChartWindow& chart, const QString& path) {
                                                      QStringLiteral("Cancel"), 0,
                                                      int(contents.steps.size()), &window_);
         progress->setWindowModality(Qt::WindowModal);
-        progress->setMinimumDuration(500);
+        progress->setMinimumDuration(progressDelay_);
         report = [&progress](std::size_t done, std::size_t) {
             if (done % 64 == 0) progress->setValue(int(done));
             return !progress->wasCanceled();

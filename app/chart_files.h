@@ -37,6 +37,8 @@ class ChartFiles : public QObject {
     const QString& LastPath() const { return lastPath_; }
     // In place of the file dialogs.
     void SetAskPath(AskPath askPath) { askPath_ = std::move(askPath); }
+    // How long a long Open runs before its progress shows; tests take 0.
+    void SetProgressDelay(int milliseconds) { progressDelay_ = milliseconds; }
 
   private:
     QString AskPathWithDialog(bool save, const QString& proposed);
@@ -45,6 +47,7 @@ class ChartFiles : public QObject {
     MessageBoxes& messages_;
     AskPath askPath_;
     QString lastPath_;
+    int progressDelay_ = 500;
 };
 
 }  // namespace calorix
