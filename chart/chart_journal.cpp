@@ -55,6 +55,26 @@ class UndoKeysFilter : public QObject {
     }
 };
 
+// While a replay runs the window does not paint and the panel shows only the
+// text the replay ends with.
+class QuietReplay {
+  public:
+    QuietReplay(QWidget& window, CaptionLabel& panel) : window_(window), panel_(panel) {
+        window_.setUpdatesEnabled(false);
+        panel_.HoldDisplay();
+    }
+    ~QuietReplay() {
+        panel_.ReleaseDisplay();
+        window_.setUpdatesEnabled(true);
+    }
+    QuietReplay(const QuietReplay&) = delete;
+    QuietReplay& operator=(const QuietReplay&) = delete;
+
+  private:
+    QWidget& window_;
+    CaptionLabel& panel_;
+};
+
 bool ErasesTheDrawing(const journal::Step& step) {
     return std::holds_alternative<journal::ClearCommand>(step.command) ||
            std::holds_alternative<journal::OpenCommand>(step.command);
@@ -190,7 +210,10 @@ void ChartWindow::Redo() {
     journal_.Redo();
     UpdateUndoItems();
     replayMessages_.StartGathering();
-    RunStep(step);
+    {
+        const QuietReplay quiet(*this, *panel_);
+        RunStep(step);
+    }
     const std::vector<GatheredMessage> gathered = replayMessages_.StopGathering();
     if (!gathered.empty()) messages_.MsgBox(ReplayMessages::Summary(gathered));
 }
@@ -298,9 +321,10 @@ bool ChartWindow::OpenSteps(const std::string& fileName, std::vector<journal::St
     ChartState before = StateBefore(step);
     cancelled_ = false;
     replayMessages_.StartGathering();
-    setUpdatesEnabled(false);
-    RunStep(step, progress);
-    setUpdatesEnabled(true);
+    {
+        const QuietReplay quiet(*this, *panel_);
+        RunStep(step, progress);
+    }
     const std::vector<GatheredMessage> gathered = replayMessages_.StopGathering();
     if (std::exchange(cancelled_, false)) {
         RestoreState(before);
@@ -322,13 +346,14 @@ void ChartWindow::Rebuild() {
     // The steps list their states again.
     exports_->States().TruncateTo(0);
     replayMessages_.StartGathering();
-    setUpdatesEnabled(false);
-    DrawFreshChart();
-    for (const journal::Step& step : done) {
-        undoStates_.push_back(StateBefore(step));
-        RunStep(step);
+    {
+        const QuietReplay quiet(*this, *panel_);
+        DrawFreshChart();
+        for (const journal::Step& step : done) {
+            undoStates_.push_back(StateBefore(step));
+            RunStep(step);
+        }
     }
-    setUpdatesEnabled(true);
     replayMessages_.StopGathering();
     UpdateUndoItems();
 }

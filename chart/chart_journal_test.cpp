@@ -22,8 +22,17 @@ struct ChartPicture {
     bool operator==(const ChartPicture&) const = default;
 };
 
+// The panel as the user sees it: its caption, each carriage return a line
+// break, at a size that holds it (a replay shows only its last caption).
+QString ShownPanel(const CaptionLabel& panel) {
+    EXPECT_GE(panel.width(), panel.sizeHint().width()) << panel.text().toStdString();
+    EXPECT_GE(panel.height(), panel.sizeHint().height()) << panel.text().toStdString();
+    return QString(panel.text()).replace(QLatin1Char('\n'), QLatin1Char('\r'));
+}
+
 ChartPicture PictureOf(ChartWindow& chart) {
-    ChartPicture picture{chart.DisplayList(), chart.Panel().Caption(), {}};
+    ChartPicture picture{chart.DisplayList(), ShownPanel(chart.Panel()), {}};
+    EXPECT_EQ(picture.panel, chart.Panel().Caption());
     for (int i = 0; i < kPropertyCount; ++i)
         picture.boxes[size_t(i)] = chart.InputBox(i).text();
     return picture;

@@ -84,7 +84,19 @@ CaptionLabel::CaptionLabel(const QString& name, const QString& caption, QWidget*
 
 void CaptionLabel::SetCaption(const QString& caption) {
     caption_ = caption;
-    QString shown = caption;
+    if (holds_ == 0) Display();
+}
+
+void CaptionLabel::HoldDisplay() {
+    ++holds_;
+}
+
+void CaptionLabel::ReleaseDisplay() {
+    if (holds_ > 0 && --holds_ == 0) Display();
+}
+
+void CaptionLabel::Display() {
+    QString shown = caption_;
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     // A wrapping label breaks at every blank, whatever the font's width.
     if (wordWrap()) shown = shown.trimmed().replace(QLatin1Char(' '), QLatin1Char('\n'));

@@ -51,8 +51,17 @@ class CaptionLabel : public QLabel {
     void SetCaption(const QString& caption);
     const QString& Caption() const { return caption_; }
 
+    // While a hold lasts, captions are only kept and the last one is shown
+    // when the hold ends: a replay of thousands of steps lays out one text
+    // instead of every one. Holds nest.
+    void HoldDisplay();
+    void ReleaseDisplay();
+
   private:
+    void Display();
+
     QString caption_;
+    int holds_ = 0;
 };
 
 }  // namespace calorix
