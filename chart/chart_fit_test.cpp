@@ -12,17 +12,6 @@ namespace {
 
 class ChartFitTest : public test::ChartTest {
   protected:
-    void SetUp() override {
-        ClearSettings();
-        ChartTest::SetUp();
-    }
-    void TearDown() override {
-        area_.reset();
-        ClearSettings();
-    }
-    static void ClearSettings() {
-        QSettings(QStringLiteral("Calorix"), QStringLiteral("Calorix")).clear();
-    }
     QAction& Fit() { return *Chart().findChild<QAction*>(QStringLiteral("mnuFitToWindow")); }
 
     void Work() {

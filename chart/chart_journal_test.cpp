@@ -2,7 +2,6 @@
 // the steps on a fresh chart of the same size gives the same drawing, panel
 // and boxes, and Undo and Redo put the chart back exactly.
 #include <QAction>
-#include <QSettings>
 #include <random>
 
 #include "journal/journal.h"
@@ -53,18 +52,6 @@ struct OtherChart {
 
 class ChartJournalTest : public test::ChartTest {
   protected:
-    void SetUp() override {
-        ClearSettings();
-        ChartTest::SetUp();
-    }
-    void TearDown() override {
-        area_.reset();
-        ClearSettings();
-    }
-    static void ClearSettings() {
-        QSettings(QStringLiteral("Calorix"), QStringLiteral("Calorix")).clear();
-    }
-
     QAction& Item(const char* name) {
         return *Chart().findChild<QAction*>(QString::fromLatin1(name));
     }

@@ -1,7 +1,6 @@
 // Options > Locate crossings: the state where the two lines of an unsolved
 // pair cross, found, marked and listed, through the real chart window.
 #include <QAction>
-#include <QSettings>
 #include <algorithm>
 #include <vector>
 
@@ -15,18 +14,9 @@ namespace {
 class LocateCrossingsTest : public test::ChartTest {
   protected:
     void SetUp() override {
-        // Every test starts from a first run: no choice kept.
-        ClearSettings();
         ChartTest::SetUp();
         ASSERT_NE(Chart().findChild<QAction*>(QStringLiteral("mnuLocateCrossings")), nullptr);
         start_ = Chart().DisplayList().size();
-    }
-    void TearDown() override {
-        area_.reset();
-        ClearSettings();
-    }
-    static void ClearSettings() {
-        QSettings(QStringLiteral("Calorix"), QStringLiteral("Calorix")).clear();
     }
 
     QAction& Option() { return *Chart().findChild<QAction*>(QStringLiteral("mnuLocateCrossings")); }

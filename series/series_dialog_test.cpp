@@ -38,7 +38,6 @@ class SeriesDialogTest : public ChartTest {
     }
     void TearDown() override {
         delete dialog_.data();
-        area_.reset();
         ChartTest::TearDown();
     }
 

@@ -3,9 +3,11 @@
 // A chart window open in its client area, for the tests of the chart window
 // and the line-series dialog: headless, with scripted message boxes, and an
 // area of a chosen size in twips. The area stands alone as a window, as the
-// frame window's client area stands in it.
+// frame window's client area stands in it. Every test starts from a first
+// run: the options kept between runs are cleared before and after it.
 
 #include <QApplication>
+#include <QSettings>
 #include <array>
 #include <memory>
 
@@ -20,6 +22,7 @@ namespace calorix::test {
 class ChartTest : public ChartDriving {
   protected:
     void SetUp() override {
+        ClearSettings();
         area_ = std::make_unique<ChartArea>(messages_);
         const double twipsPerPixel = TwipsPerPixel(*area_);
         area_->resize(TwipsToPixels(11175, twipsPerPixel), TwipsToPixels(5880, twipsPerPixel));
@@ -37,6 +40,14 @@ class ChartTest : public ChartDriving {
         });
         area_->OpenChartWindow();
         ASSERT_NE(area_->Chart(), nullptr);
+    }
+
+    void TearDown() override {
+        area_.reset();
+        ClearSettings();
+    }
+    static void ClearSettings() {
+        QSettings(QStringLiteral("Calorix"), QStringLiteral("Calorix")).clear();
     }
 
     ChartWindow& Chart() override { return *area_->Chart(); }
