@@ -19,6 +19,7 @@
 #include "steam/saturated_properties.h"
 #include "surface/test_support.h"
 #include "testing/chart_test.h"
+#include "testing/pdf_pages.h"
 
 namespace calorix {
 namespace {
@@ -116,15 +117,6 @@ std::vector<SvgItem> ReadSvg(const QByteArray& svg) {
     return items;
 }
 
-// The page objects of a PDF file ("/Type /Page", not "/Type /Pages").
-int PageCount(const QByteArray& pdf) {
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![A-Za-z])"));
-    int count = 0;
-    for (auto match = page.globalMatch(QString::fromLatin1(pdf)); match.hasNext(); match.next())
-        ++count;
-    return count;
-}
-
 class PictureTest : public test::ChartTest {
   protected:
     ChartPicture Picture() { return Chart().Exports().Picture(); }
@@ -194,16 +186,14 @@ TEST_F(PictureTest, ThePdfIsOnePageOfTheChartsShapeWithItsTextsAsText) {
     ASSERT_TRUE(Picture().Write(buffer, PictureFormat::kPdf, 1));
     const QByteArray pdf = buffer.data();
     EXPECT_TRUE(pdf.startsWith("%PDF-"));
-    EXPECT_EQ(PageCount(pdf), 1);
+    EXPECT_EQ(test::PdfPageCount(pdf), 1);
     EXPECT_TRUE(pdf.contains("/Font")) << "texts stay text";
-    static const QRegularExpression mediaBox(
-        QStringLiteral("/MediaBox \\[\\s*0\\s+0\\s+([0-9.]+)\\s+([0-9.]+)\\s*\\]"));
-    const QRegularExpressionMatch box = mediaBox.match(QString::fromLatin1(pdf));
-    ASSERT_TRUE(box.hasMatch());
+    const std::optional<QSizeF> box = test::PdfMediaBox(pdf);
+    ASSERT_TRUE(box);
     // The page is the chart's size on the screen, in points.
     const QSize size = Picture().Size();
-    EXPECT_NEAR(box.captured(1).toDouble(), size.width() * 72.0 / 96, 1);
-    EXPECT_NEAR(box.captured(2).toDouble(), size.height() * 72.0 / 96, 1);
+    EXPECT_NEAR(box->width(), size.width() * 72.0 / 96, 1);
+    EXPECT_NEAR(box->height(), size.height() * 72.0 / 96, 1);
 }
 
 TEST_F(PictureTest, ThePngHasTheBlackFrameAndTheMagentaDomeAtTheirPixels) {
@@ -299,7 +289,7 @@ TEST_F(PictureTest, PrintingScalesTheChartToThePageKeepingItsProportions) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray pdf = file.readAll();
     EXPECT_TRUE(pdf.startsWith("%PDF-"));
-    EXPECT_EQ(PageCount(pdf), 1);
+    EXPECT_EQ(test::PdfPageCount(pdf), 1);
 }
 
 TEST_F(PictureTest, TheClipboardGetsAnImageAndTheSvg) {

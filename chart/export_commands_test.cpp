@@ -11,7 +11,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <charconv>
 #include <locale>
@@ -20,6 +19,7 @@
 #include "numeric/number_text.h"
 #include "picture/scripted_export_dialogs.h"
 #include "testing/chart_test.h"
+#include "testing/pdf_pages.h"
 
 namespace calorix {
 namespace {
@@ -134,15 +134,6 @@ TEST_F(ExportCommandsTest, AFailedExportSaysWhyAndLeavesNoFile) {
     EXPECT_TRUE(Files().isEmpty());
 }
 
-// The page objects of a PDF file ("/Type /Page", not "/Type /Pages").
-int PageCount(const QByteArray& pdf) {
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![A-Za-z])"));
-    int count = 0;
-    for (auto match = page.globalMatch(QString::fromLatin1(pdf)); match.hasNext(); match.next())
-        ++count;
-    return count;
-}
-
 TEST_F(ExportCommandsTest, PrintAsksWithTheDialogAndPrintsOneLandscapePage) {
     const QString path = Path("printed.pdf");
     dialogs_.onPrint = [&path](QPrinter& printer) {
@@ -156,12 +147,10 @@ TEST_F(ExportCommandsTest, PrintAsksWithTheDialogAndPrintsOneLandscapePage) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray pdf = file.readAll();
     EXPECT_TRUE(pdf.startsWith("%PDF-"));
-    EXPECT_EQ(PageCount(pdf), 1);
-    static const QRegularExpression mediaBox(
-        QStringLiteral("/MediaBox \\[\\s*0\\s+0\\s+([0-9.]+)\\s+([0-9.]+)\\s*\\]"));
-    const QRegularExpressionMatch box = mediaBox.match(QString::fromLatin1(pdf));
-    ASSERT_TRUE(box.hasMatch());
-    EXPECT_GT(box.captured(1).toDouble(), box.captured(2).toDouble()) << "landscape";
+    EXPECT_EQ(test::PdfPageCount(pdf), 1);
+    const std::optional<QSizeF> box = test::PdfMediaBox(pdf);
+    ASSERT_TRUE(box);
+    EXPECT_GT(box->width(), box->height()) << "landscape";
     EXPECT_TRUE(messages_.Calls().empty());
 }
 
