@@ -7,10 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
-#include <cstdint>
-#include <cstdio>
 #include <functional>
 #include <limits>
 #include <optional>
@@ -24,6 +21,7 @@
 #include "lines/single_property_lines.h"
 #include "numeric/number_text.h"
 #include "steam/saturated_properties.h"
+#include "testing/same_bits.h"
 
 namespace calorix {
 namespace {
@@ -32,25 +30,9 @@ constexpr auto kDetect = CollapseDetection::kOn;
 constexpr auto kNoDetect = CollapseDetection::kOff;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-std::uint64_t Bits(double x) {
-    return std::bit_cast<std::uint64_t>(x);
-}
-
-std::string Text(double x) {
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.17g", x);
-    return buffer;
-}
-
-::testing::AssertionResult Same(const std::optional<double>& actual,
-                                const std::optional<double>& expected) {
-    if (actual.has_value() == expected.has_value() &&
-        (!actual || Bits(*actual) == Bits(*expected))) {
-        return ::testing::AssertionSuccess();
-    }
-    return ::testing::AssertionFailure() << (actual ? Text(*actual) : "nothing") << " instead of "
-                                         << (expected ? Text(*expected) : "nothing");
-}
+using test::Bits;
+using test::ExactText;
+using test::SameBits;
 
 // first, first * factor, ... up to last.
 std::vector<double> Geometric(double first, double last, double factor) {
@@ -94,8 +76,8 @@ void CompareSearches(const char* name, const std::vector<double>& fixed,
         for (const double target : targets) {
             for (const CollapseDetection collapse : {kNoDetect, kDetect}) {
                 const ::testing::AssertionResult same =
-                    Same(program(x, target, collapse), reference(x, target, collapse));
-                EXPECT_TRUE(same) << name << "(" << Text(x) << ", " << Text(target)
+                    SameBits(program(x, target, collapse), reference(x, target, collapse));
+                EXPECT_TRUE(same) << name << "(" << ExactText(x) << ", " << ExactText(target)
                                   << "), collapse " << (collapse == kDetect);
                 if (!same && ++reports == 5) return;
             }
@@ -151,10 +133,10 @@ TEST(SearchIdentity, DrynessFraction) {
         for (double q = -0.1; q <= 1.1; q += 0.00731) {
             const double target = liquid + q * span;
             const ::testing::AssertionResult same =
-                Same(DrynessFraction(liquid, span, target),
-                     reference::DrynessFraction(liquid, span, target));
-            EXPECT_TRUE(same) << "DrynessFraction(" << Text(liquid) << ", " << Text(span) << ", "
-                              << Text(target) << ")";
+                SameBits(DrynessFraction(liquid, span, target),
+                         reference::DrynessFraction(liquid, span, target));
+            EXPECT_TRUE(same) << "DrynessFraction(" << ExactText(liquid) << ", " << ExactText(span)
+                              << ", " << ExactText(target) << ")";
             if (!same && ++reports == 5) return;
         }
     }
@@ -170,9 +152,9 @@ TEST(SearchIdentity, DrynessFraction) {
                           a[i].text == e[i].text;
         if (!same) {
             return ::testing::AssertionFailure()
-                   << "step " << i << ": kind " << a[i].kind << " (" << Text(a[i].s) << ", "
-                   << Text(a[i].T) << ") instead of kind " << e[i].kind << " (" << Text(e[i].s)
-                   << ", " << Text(e[i].T) << ")";
+                   << "step " << i << ": kind " << a[i].kind << " (" << ExactText(a[i].s) << ", "
+                   << ExactText(a[i].T) << ") instead of kind " << e[i].kind << " ("
+                   << ExactText(e[i].s) << ", " << ExactText(e[i].T) << ")";
         }
     }
     if (a.size() != e.size()) {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <functional>
@@ -13,6 +12,7 @@
 #include <vector>
 
 #include "numeric/bisect_root_reference.h"
+#include "testing/same_bits.h"
 
 namespace calorix {
 namespace {
@@ -272,20 +272,7 @@ const std::vector<SearchFunction> kSearchFunctions = {
      }},
 };
 
-std::uint64_t Bits(double x) {
-    return std::bit_cast<std::uint64_t>(x);
-}
-
-bool SameResult(const std::optional<double>& a, const std::optional<double>& b) {
-    return a.has_value() == b.has_value() && (!a || Bits(*a) == Bits(*b));
-}
-
-std::string ResultText(const std::optional<double>& u) {
-    if (!u) return "nothing";
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.17g", *u);
-    return buffer;
-}
+using test::Bits;
 
 TEST(BisectRoot, GivesWhatTheThreeEvaluationSearchGives) {
     std::vector<double> targets;
@@ -311,11 +298,10 @@ TEST(BisectRoot, GivesWhatTheThreeEvaluationSearchGives) {
                             BisectRoot(f, target, lo, hi, measure, collapse);
                         const std::optional<double> expected = reference::ThreeEvaluationBisectRoot(
                             reference, target, lo, hi, measure, collapse);
-                        ASSERT_TRUE(SameResult(u, expected))
+                        ASSERT_TRUE(test::SameBits(u, expected))
                             << function.name << ", target " << target << ", [" << lo << ", " << hi
                             << "], relative " << (measure == kRelative) << ", collapse "
-                            << (collapse == kDetect) << ": " << ResultText(u) << " instead of "
-                            << ResultText(expected);
+                            << (collapse == kDetect);
                         ++compared;
                     }
                 }

@@ -4,10 +4,7 @@
 // searches use, at the edges of every fast path, and where statements fault.
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
-#include <cstdint>
-#include <cstdio>
 #include <limits>
 #include <string>
 #include <utility>
@@ -17,6 +14,7 @@
 #include "steam/saturated_properties.h"
 #include "steam/saturation_line.h"
 #include "steam/superheated.h"
+#include "testing/same_bits.h"
 
 namespace calorix {
 namespace {
@@ -26,23 +24,16 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kMax = std::numeric_limits<double>::max();
 constexpr double kDenormal = std::numeric_limits<double>::denorm_min();
 
-std::uint64_t Bits(double x) {
-    return std::bit_cast<std::uint64_t>(x);
-}
-
-std::string Text(double x) {
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.17g", x);
-    return buffer;
-}
+using test::Bits;
+using test::ExactText;
 
 ::testing::AssertionResult Same(const PropertyValue& actual, const PropertyValue& expected) {
     if (actual.empty() == expected.empty() && Bits(actual) == Bits(expected)) {
         return ::testing::AssertionSuccess();
     }
     return ::testing::AssertionFailure()
-           << (actual.empty() ? "empty" : Text(actual)) << " instead of "
-           << (expected.empty() ? "empty" : Text(expected));
+           << (actual.empty() ? "empty" : ExactText(double(actual))) << " instead of "
+           << (expected.empty() ? "empty" : ExactText(double(expected)));
 }
 
 // x and the doubles either side of it.
@@ -129,7 +120,8 @@ TEST(FormulaIdentity, SatPressureAtEveryTemperature) {
         const double program = SatPressure(T);
         const double expected = reference::SatPressure(T);
         EXPECT_EQ(Bits(program), Bits(expected))
-            << "T = " << Text(T) << ": " << Text(program) << " instead of " << Text(expected);
+            << "T = " << ExactText(T) << ": " << ExactText(program) << " instead of "
+            << ExactText(expected);
         if (Bits(program) != Bits(expected) && ++reports == kMaxReports) return;
     }
 }
@@ -141,8 +133,8 @@ TEST(FormulaIdentity, SatTemperatureAtEveryPressure) {
         const PropertyValue program = SatTemperature(P);
         const PropertyValue expected = reference::SatTemperature(expectedP);
         const ::testing::AssertionResult same = Same(program, expected);
-        EXPECT_TRUE(same) << "P = " << Text(given);
-        EXPECT_EQ(Bits(P), Bits(expectedP)) << "the caller's pressure, P = " << Text(given);
+        EXPECT_TRUE(same) << "P = " << ExactText(given);
+        EXPECT_EQ(Bits(P), Bits(expectedP)) << "the caller's pressure, P = " << ExactText(given);
         if (!same && ++reports == kMaxReports) return;
     }
 }
@@ -153,7 +145,7 @@ TEST(FormulaIdentity, SaturatedPropertiesAtEveryTemperature) {
         int reports = 0;
         for (const double T : temperatures) {
             const ::testing::AssertionResult same = Same(f.program(T), f.reference(T));
-            EXPECT_TRUE(same) << f.name << " at T = " << Text(T);
+            EXPECT_TRUE(same) << f.name << " at T = " << ExactText(T);
             if (!same && ++reports == kMaxReports) break;
         }
     }
@@ -173,10 +165,10 @@ TEST(FormulaIdentity, SuperheatedPropertiesAtEveryTemperatureAndPressure) {
                 double P = pressures[j], expectedP = pressures[j];
                 const ::testing::AssertionResult same =
                     Same(f.program(T, P), f.reference(T, expectedP));
-                EXPECT_TRUE(same) << f.name << " at T = " << Text(T)
-                                  << ", P = " << Text(pressures[j]);
+                EXPECT_TRUE(same) << f.name << " at T = " << ExactText(T)
+                                  << ", P = " << ExactText(pressures[j]);
                 EXPECT_EQ(Bits(P), Bits(expectedP))
-                    << f.name << ": the caller's pressure, P = " << Text(pressures[j]);
+                    << f.name << ": the caller's pressure, P = " << ExactText(pressures[j]);
                 if (!same && ++reports == kMaxReports) break;
             }
         }
@@ -200,9 +192,9 @@ TEST(FormulaIdentity, SuperheatedAlongAnIsobar) {
             const ::testing::AssertionResult sameEntropy =
                 Same(isobar.Entropy(T), reference::SuperheatedEntropy(T, forEntropy));
             EXPECT_TRUE(sameEnthalpy)
-                << "enthalpy at T = " << Text(T) << ", P = " << Text(pressures[j]);
+                << "enthalpy at T = " << ExactText(T) << ", P = " << ExactText(pressures[j]);
             EXPECT_TRUE(sameEntropy)
-                << "entropy at T = " << Text(T) << ", P = " << Text(pressures[j]);
+                << "entropy at T = " << ExactText(T) << ", P = " << ExactText(pressures[j]);
             if ((!sameEnthalpy || !sameEntropy) && ++reports == kMaxReports) break;
         }
     }
@@ -227,9 +219,9 @@ TEST(FormulaIdentity, SuperheatedAlongAnIsotherm) {
                 double P = pressures[j], expectedP = pressures[j];
                 const ::testing::AssertionResult same =
                     Same((isotherm.*along)(P), expected(T, expectedP));
-                EXPECT_TRUE(same) << "T = " << Text(T) << ", P = " << Text(pressures[j]);
+                EXPECT_TRUE(same) << "T = " << ExactText(T) << ", P = " << ExactText(pressures[j]);
                 EXPECT_EQ(Bits(P), Bits(expectedP))
-                    << "the caller's pressure, P = " << Text(pressures[j]);
+                    << "the caller's pressure, P = " << ExactText(pressures[j]);
                 if (!same && ++reports == kMaxReports) break;
             }
         }
