@@ -20,16 +20,12 @@ namespace {
 using bench::Program;
 using bench::TheProgram;
 
-ChartWindow& Chart() {
-    return TheProgram().Chart();
-}
-
 const char* const kValues[kPropertyCount] = {"500", "1", "0.5", "3000", "7"};
 const char* const kNames[kPropertyCount] = {"Isotherm", "Isobar", "Isochore", "Isenthalp",
                                             "Isentrope"};
 
 void BM_DrawThroughWindow(benchmark::State& state) {
-    ChartWindow& chart = Chart();
+    ChartWindow& chart = TheProgram().Chart();
     const int box = int(state.range(0));
     state.SetLabel(kNames[box]);
     for (auto _ : state) {
@@ -72,7 +68,7 @@ void BM_ConstructionInCore(benchmark::State& state) {
 BENCHMARK(BM_ConstructionInCore)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
 
 void BM_MouseMove(benchmark::State& state) {
-    ChartWindow& chart = Chart();
+    ChartWindow& chart = TheProgram().Chart();
     float x = 2000, y = 3000;
     for (auto _ : state) {
         x = x > 9000 ? 1000 : x + 7.5f;
@@ -85,7 +81,7 @@ BENCHMARK(BM_MouseMove)->Unit(benchmark::kMicrosecond);
 // The longest default series: 19 isochores by the series dialog's OK.
 void BM_SeriesOfIsochores(benchmark::State& state) {
     Program& program = TheProgram();
-    ChartWindow& chart = Chart();
+    ChartWindow& chart = program.Chart();
     for (auto _ : state) {
         state.PauseTiming();
         chart.Cls();

@@ -21,10 +21,6 @@ namespace {
 using bench::Program;
 using bench::TheProgram;
 
-ChartWindow& Chart() {
-    return TheProgram().Chart();
-}
-
 // A chart window opened afresh, with no steps.
 ChartWindow& FreshChart() {
     FrameWindow& frame = *TheProgram().frame;
@@ -32,7 +28,7 @@ ChartWindow& FreshChart() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     frame.OpenChartWindow();
     QApplication::processEvents();
-    return Chart();
+    return TheProgram().Chart();
 }
 
 // A located state (T, P) of the superheated region, a different one for each i.
@@ -111,9 +107,9 @@ void BM_OpenTenThousandSteps(benchmark::State& state) {
     WriteChartFile(path, Mixed(10000));
     for (auto _ : state) {
         program.frame->OpenChartFile(path);
-        Chart().repaint();
+        program.Chart().repaint();
     }
-    state.counters["entries"] = double(Chart().DisplayList().size());
+    state.counters["entries"] = double(program.Chart().DisplayList().size());
 }
 BENCHMARK(BM_OpenTenThousandSteps)->Unit(benchmark::kMillisecond)->Iterations(3);
 
