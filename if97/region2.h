@@ -26,14 +26,16 @@ Properties Region2Metastable(double T, double P);
 
 // The boundary between subregions 2b and 2c: pressure in MPa from h in
 // kJ/kg, Eq. (20), and h from P, Eq. (21), Table 19.
-// 3516.004323 kJ/kg <-> 100 MPa.
+// 3516.004323 kJ/kg <-> 100 MPa. The line runs from the saturated vapour at
+// 6.5467 MPa up; Eq. (21) has no root below 4.5258 MPa and gives NaN there.
 double B2bcPressure(double h);
 double B2bcEnthalpy(double P);
 
 // The backward equations, temperature in K: from P in MPa and h in kJ/kg,
-// Eqs. (22) to (24) with Tables 20 to 22 (subregion 2a below 4 MPa, 2b
-// and 2c either side of B2bc), and from P and s in kJ/(kg K), Eqs. (25)
-// to (27) with Tables 25 to 27 (2a below 4 MPa, 2b from s = 5.85 up, 2c
+// Eqs. (22) to (24) with Tables 20 to 22 (subregion 2a up to 4 MPa, 2b
+// and 2c either side of B2bc, all 2b below B2bc's lowest pressure of
+// 4.5258 MPa), and from P and s in kJ/(kg K), Eqs. (25)
+// to (27) with Tables 25 to 27 (2a up to 4 MPa, 2b from s = 5.85 up, 2c
 // below). Within about 10 mK (2a, 2b) and 25 mK (2c) of the basic equation.
 // (0.001 MPa, 3000 kJ/kg) -> 534.433241 K (Table 24).
 double Region2TemperatureOfPH(double P, double h);
