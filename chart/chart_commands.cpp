@@ -2,8 +2,8 @@
 #include <QPushButton>
 
 #include "chart/chart_window.h"
+#include "model/state_region.h"
 #include "readout/state_panel.h"
-#include "readout/state_region.h"
 #include "surface/message_boxes.h"
 #include "surface/mouse_pointer.h"
 

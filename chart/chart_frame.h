@@ -3,7 +3,7 @@
 // The chart frame: where the chart lies in the chart window, in twips, and
 // the mapping between states (s, T) and drawing points. Set when the chart
 // window opens; it outlives a closed chart window.
-#include "lines/chart_range.h"
+#include "model/chart_range.h"
 
 namespace calorix {
 

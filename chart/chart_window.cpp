@@ -11,7 +11,7 @@
 #include <QShortcut>
 
 #include "chart/export_commands.h"
-#include "lines/chart_range.h"
+#include "model/chart_range.h"
 #include "numeric/number_text.h"
 #include "surface/message_boxes.h"
 #include "surface/twips.h"

@@ -2,9 +2,9 @@
 // every move, and a click that marks the state under the pointer and lists
 // its properties.
 #include "chart/chart_window.h"
+#include "model/state_region.h"
 #include "numeric/number_text.h"
 #include "readout/state_panel.h"
-#include "readout/state_region.h"
 #include "steam/saturated_properties.h"
 #include "surface/mouse_pointer.h"
 

@@ -4,15 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "model/property_index.h"
 #include "numeric/box_value.h"
 
 // The five property boxes: their texts (read as numbers by BoxValue) and the
 // two unit-suffix rewrites the Draw command applies before anything else.
 namespace calorix {
-
-// Index of a property, of its input box and of its series option.
-enum PropertyIndex : int { kT = 0, kP = 1, kV = 2, kH = 3, kS = 4 };
-inline constexpr int kPropertyCount = 5;
 
 using BoxTexts = std::array<std::string, kPropertyCount>;
 

@@ -15,10 +15,10 @@
 #include <vector>
 
 #include "lines/box_values.h"
-#include "lines/property_searches.h"
 #include "lines/search_reference.h"
 #include "lines/series_values.h"
 #include "lines/single_property_lines.h"
+#include "model/property_searches.h"
 #include "numeric/number_text.h"
 #include "steam/saturated_properties.h"
 #include "testing/same_bits.h"

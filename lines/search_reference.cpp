@@ -2,7 +2,7 @@
 // the header), over the first property model.
 #include "lines/search_reference.h"
 
-#include "lines/chart_range.h"
+#include "model/chart_range.h"
 
 #include "lines/single_property_lines.h"
 #include "steam/formula_reference.h"

@@ -1,7 +1,7 @@
 #include "lines/single_property_lines.h"
 
-#include "lines/chart_range.h"
-#include "lines/property_searches.h"
+#include "model/chart_range.h"
+#include "model/property_searches.h"
 #include "steam/saturated_properties.h"
 #include "steam/saturation_line.h"
 #include "steam/superheated.h"

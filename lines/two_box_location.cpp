@@ -1,8 +1,8 @@
 #include "lines/two_box_location.h"
 
 #include "lines/pointer_shape.h"
-#include "lines/property_searches.h"
 #include "lines/single_property_lines.h"
+#include "model/property_searches.h"
 #include "steam/saturated_properties.h"
 #include "steam/saturation_line.h"
 #include "steam/superheated.h"

@@ -1,6 +1,6 @@
 #include "lines/validate_inputs.h"
 
-#include "lines/chart_range.h"
+#include "model/chart_range.h"
 #include "numeric/number_text.h"
 
 namespace calorix {

@@ -1,23 +1,14 @@
 #include "readout/state_panel.h"
 
-#include "numeric/bisect_root.h"
+#include "model/property_searches.h"
+#include "model/state_region.h"
 #include "numeric/number_text.h"
-#include "readout/state_region.h"
 #include "steam/saturated_properties.h"
 #include "steam/saturation_line.h"
 #include "steam/superheated.h"
 #include "steam/water_constants.h"
 
 namespace calorix {
-
-std::optional<double> SuperheatedPressure(double T, double s) {
-    // The bracket, about 0.000611 to 22.1231 MPa.
-    static const double lowest = SatPressure(kTriplePointTemperature);
-    static const double highest = SatPressure(kCriticalTemperature);
-    const SuperheatedAtTemperature isotherm(T);
-    return BisectRoot([&isotherm](double& P) { return isotherm.Entropy(P); }, s, lowest, highest,
-                      SearchMeasure::kRelative, CollapseDetection::kOn);
-}
 
 std::string StatePanelText(PanelVariant variant, double& pointT, double pointS) {
     return DescribeState(variant, pointT, pointS).text;

@@ -11,8 +11,9 @@
 
 #include "lines/box_values.h"
 #include "lines/search_reference.h"
+#include "model/property_searches.h"
+#include "model/state_region.h"
 #include "numeric/number_text.h"
-#include "readout/state_region.h"
 #include "steam/saturated_properties.h"
 #include "steam/saturation_line.h"
 #include "steam/superheated.h"

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <system_error>
 
-#include "readout/state_region.h"
+#include "model/state_region.h"
 
 namespace calorix {
 namespace {

@@ -1,4 +1,4 @@
-#include "lines/property_searches.h"
+#include "model/property_searches.h"
 
 #include "steam/saturation_line.h"
 #include "steam/superheated.h"
@@ -54,6 +54,15 @@ std::optional<double> PressureOfVolume(double T, double v, CollapseDetection col
 
 std::optional<double> PressureOfEnthalpy(double T, double h, CollapseDetection collapse) {
     return PressureSearch<&SuperheatedAtTemperature::Enthalpy>(T, h, collapse);
+}
+
+std::optional<double> SuperheatedPressure(double T, double s) {
+    // The bracket, about 0.000611 to 22.1231 MPa.
+    static const double lowest = SatPressure(kTriplePointTemperature);
+    static const double highest = SatPressure(kCriticalTemperature);
+    const SuperheatedAtTemperature isotherm(T);
+    return BisectRoot([&isotherm](double& P) { return isotherm.Entropy(P); }, s, lowest, highest,
+                      SearchMeasure::kRelative, CollapseDetection::kOn);
 }
 
 }  // namespace calorix

@@ -1,4 +1,4 @@
-#include "readout/state_region.h"
+#include "model/state_region.h"
 
 #include <gtest/gtest.h>
 

@@ -29,4 +29,11 @@ std::optional<double> PressureOfVolume(double T, double v, CollapseDetection col
 // superheated steam at temperature T has the enthalpy h.
 std::optional<double> PressureOfEnthalpy(double T, double h, CollapseDetection collapse);
 
+// Pressure in MPa of a superheated state (T in K, s in kJ/kg-K), found by
+// halving over SuperheatedEntropy on SatPressure(273.16)..SatPressure(647.3);
+// nothing when the entropy lies outside that bracket. The upper end is
+// clipped to 22.0891 at its first evaluation, after the first midpoint was
+// formed from 22.1231.
+std::optional<double> SuperheatedPressure(double T, double s);
+
 }  // namespace calorix

@@ -1,4 +1,4 @@
-#include "readout/state_region.h"
+#include "model/state_region.h"
 
 #include "steam/saturated_properties.h"
 #include "steam/water_constants.h"

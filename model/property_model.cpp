@@ -1,0 +1,45 @@
+#include "model/property_model.h"
+
+#include <array>
+
+namespace calorix {
+namespace {
+
+constexpr std::array<std::string_view, 6> kPropertyNames = {"T", "P", "v", "h", "s", "x"};
+
+}  // namespace
+
+std::string_view PropertyName(Property property) {
+    return kPropertyNames[static_cast<std::size_t>(property)];
+}
+
+std::optional<Property> PropertyNamed(std::string_view name) {
+    for (std::size_t i = 0; i < kPropertyNames.size(); ++i) {
+        if (kPropertyNames[i] == name) return static_cast<Property>(i);
+    }
+    return std::nullopt;
+}
+
+std::string_view PhaseName(Phase phase) {
+    switch (phase) {
+        case Phase::kLiquid:
+            return "liquid";
+        case Phase::kWet:
+            return "wet";
+        case Phase::kSteam:
+            return "steam";
+        case Phase::kSupercritical:
+            return "supercritical";
+        case Phase::kHighTemperatureSteam:
+            return "high-temperature steam";
+    }
+    return "steam";
+}
+
+const PropertyModel* ModelNamed(std::string_view name) {
+    if (name == ClassicModel().Name()) return &ClassicModel();
+    if (name == If97Model().Name()) return &If97Model();
+    return nullptr;
+}
+
+}  // namespace calorix
