@@ -5,55 +5,23 @@
 #include <functional>
 #include <map>
 #include <optional>
-#include <stdexcept>
 
-#include "lines/chart_range.h"
+#include "model/chart_range.h"
+#include "model/state_region.h"
 #include "numeric/number_text.h"
 #include "readout/state_panel.h"
-#include "readout/state_region.h"
 #include "steam/saturated_properties.h"
 #include "steam/saturation_line.h"
 #include "steam/superheated.h"
 #include "steam/water_constants.h"
+#include "tools/number_arguments.h"
+#include "tools/state_command.h"
 
 namespace calorix {
 namespace {
 
-// An argument that is not what the command needs.
-struct UsageError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-// 17 significant digits, as %.17g writes them, whatever the locale.
-std::string Number17(double x) {
-    char buffer[40];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::general, 17);
-    return std::string(buffer, result.ptr);
-}
-
-// The shortest text that reads back as x: "700", "0.0001".
-std::string ShortNumber(double x) {
-    char buffer[40];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x);
-    return std::string(buffer, result.ptr);
-}
-
 std::string ValueText(const PropertyValue& value) {
     return value.empty() ? "empty" : Number17(value);
-}
-
-// The whole argument must be a finite decimal number.
-double StrictNumber(const std::string& arg) {
-    std::string_view text = arg;
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    double value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size() ||
-        !std::isfinite(value)) {
-        throw UsageError("not a number: '" + arg + "'");
-    }
-    return value;
 }
 
 // A whole number from 0 to limit (decimals and widths stay small).
@@ -227,6 +195,12 @@ void PrintHelp(std::ostream& out) {
     for (const auto& [name, command] : Commands()) {
         out << "  " << name << ' ' << command.usage << '\n';
     }
+    out << "  state " << kStateUsage
+        << "\n"
+           "      the state of two properties as one line of JSON: T in K, P in MPa,\n"
+           "      v in m^3/kg, h and u in kJ/kg, s, cp and cv in kJ/kg-K, w in m/s,\n"
+           "      x the quality; the chart's correlations (classic, the default) or\n"
+           "      IAPWS-IF97. No state: one line on standard error and status 1.\n";
 }
 
 }  // namespace
@@ -278,6 +252,11 @@ int RunSteamCommand(const std::vector<std::string>& args, std::ostream& out, std
     if (args.empty()) {
         err << "calorix-steam: no name given; see calorix-steam --help\n";
         return 2;
+    }
+    if (args[0] == "state") {
+        const std::vector<std::string> rest(args.begin() + 1, args.end());
+        const int status = RunStateCommand(rest, out, err);
+        return status == 0 ? Written(out, err) : status;
     }
     const auto found = Commands().find(args[0]);
     if (found == Commands().end()) {
