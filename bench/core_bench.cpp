@@ -15,7 +15,7 @@
 
 #include "bench/plain_formulas.h"
 #include "lines/crossings.h"
-#include "lines/property_searches.h"
+#include "model/property_searches.h"
 #include "numeric/bisect_root.h"
 #include "readout/state_panel.h"
 #include "steam/saturated_properties.h"
