@@ -1,6 +1,7 @@
 #include "app/export_command.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -10,6 +11,7 @@
 #include <iostream>
 
 #include "app/frame_window.h"
+#include "app/tips_file.h"
 #include "chart/chart_window.h"
 #include "chart/export_commands.h"
 #include "surface/collected_message_boxes.h"
@@ -137,7 +139,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     return line;
 }
 
-std::string HelpText() {
+std::string HelpText(const QString& tipsFile) {
     return "Usage: calorix [--export OUT.png|OUT.svg|OUT.pdf [--size WIDTHxHEIGHT] [--scale N]\n"
            "                [FILE.calorix]]\n"
            "\n"
@@ -153,7 +155,11 @@ std::string HelpText() {
            "\n"
            "Exit status: 0 when the picture was written; 2 for a bad argument, a chart\n"
            "file that cannot be read, or a picture that cannot be written (one line on\n"
-           "standard error says why; no file is left behind).\n";
+           "standard error says why; no file is left behind).\n"
+           "\n"
+           "Tips file: " +
+           QDir::toNativeSeparators(tipsFile).toStdString() +
+           (QFileInfo::exists(tipsFile) ? "" : " (not found)") + "\n";
 }
 
 QSize OpeningSize(const QWidget& frame) {
@@ -242,9 +248,14 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
     switch (line.kind) {
         case CommandLine::kStart:
             return std::nullopt;
-        case CommandLine::kHelp:
-            std::cout << HelpText() << std::flush;
+        case CommandLine::kHelp: {
+            // The program's folder, where the tips file is looked for first.
+            int coreArgc = argc > 0 ? 1 : 0;
+            const QCoreApplication core(coreArgc, argv);
+            std::cout << HelpText(FindTipsFile(QCoreApplication::applicationDirPath()))
+                      << std::flush;
             return std::cout ? 0 : 1;
+        }
         case CommandLine::kError:
             return Fail(line.error);
         case CommandLine::kExport:

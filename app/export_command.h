@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSize>
+#include <QString>
 #include <optional>
 #include <string>
 #include <vector>
@@ -41,19 +42,21 @@ struct CommandLine {
 // {"--export", "a.svg", "--size", "800x600"} -> kExport of a.svg at 800 x 600.
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
-// What --help prints.
-std::string HelpText();
+// What --help prints: the options, then the tips file the program would show
+// (tipsFile, as FindTipsFile gives it) and whether it is there.
+std::string HelpText(const QString& tipsFile);
 
 // The size the frame window opens at: three quarters of the screen, never
 // smaller than its design size.
 QSize OpeningSize(const QWidget& frame);
 
 // Runs --help or --export and gives the exit status: 0 when the help or the
-// picture was written; 2, after one line on standard error, for a bad
-// argument, an unreadable or bad chart file, an unknown extension or a
-// picture that could not be written. Neither needs a display: --export
-// takes the offscreen platform when QT_QPA_PLATFORM names none, and shows
-// no window. Nothing for an ordinary start.
+// picture was written; 1 when the help could not be written to the standard
+// output; 2, after one line on standard error, for a bad argument, an
+// unreadable or bad chart file, an unknown extension or a picture that could
+// not be written. Neither needs a display: --export takes the offscreen
+// platform when QT_QPA_PLATFORM names none, and shows no window. Nothing for
+// an ordinary start.
 std::optional<int> RunCommandLine(int argc, char** argv);
 
 }  // namespace calorix

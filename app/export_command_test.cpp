@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 #include <string>
@@ -51,9 +52,14 @@ TEST(ParseCommandLine, ReadsAnExportWithItsOptionsInEitherSpelling) {
 TEST(ParseCommandLine, HelpWinsOverEverythingElse) {
     EXPECT_EQ(ParseCommandLine({"--help"}).kind, CommandLine::kHelp);
     EXPECT_EQ(ParseCommandLine({"--export", "x.bmp", "-h"}).kind, CommandLine::kHelp);
-    const std::string help = HelpText();
+    const std::string help = HelpText(QStringLiteral("/opt/calorix/share/calorix/tips.rtf"));
     for (const char* option : {"--export", "--size", "--scale", "--help", "FILE.calorix"})
         EXPECT_NE(help.find(option), std::string::npos) << option;
+    // The tips file is named on the last line, and said to be missing.
+    EXPECT_NE(help.find("\nTips file: /opt/calorix/share/calorix/tips.rtf (not found)\n"),
+              std::string::npos)
+        << help;
+    EXPECT_EQ(help.find("Tips file:"), help.rfind("Tips file:"));
 }
 
 TEST(ParseCommandLine, RefusesBadArgumentsWithOneLineThatSaysWhy) {
@@ -158,7 +164,12 @@ bool IsOneLine(const std::string& text) {
 TEST(CalorixProgram, HelpNeedsNoDisplay) {
     const ProgramOutcome help = RunProgram({"--help"});
     EXPECT_EQ(help.status, 0) << help.err;
-    EXPECT_EQ(help.out, HelpText());
+    // In the build the tips file lies next to the program.
+    const QString tips =
+        QFileInfo(QStringLiteral(CALORIX_PROGRAM)).absolutePath() + QStringLiteral("/tips.rtf");
+    ASSERT_TRUE(QFileInfo::exists(tips));
+    EXPECT_EQ(help.out, HelpText(tips));
+    EXPECT_NE(help.out.find("\nTips file: " + tips.toStdString() + "\n"), std::string::npos);
     EXPECT_EQ(help.err, "");
 }
 

@@ -11,6 +11,7 @@
 
 #include "app/about_window.h"
 #include "app/chart_files.h"
+#include "app/tips_file.h"
 #include "app/tips_window.h"
 #include "chart/chart_window.h"
 #include "series/series_dialog.h"
@@ -26,8 +27,7 @@ constexpr double kStatusPanelWidth = 1500;
 }  // namespace
 
 QString FrameWindow::DefaultTipsPath() {
-    // The separator is always added.
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/tips.rtf");
+    return FindTipsFile(QCoreApplication::applicationDirPath());
 }
 
 FrameWindow::FrameWindow(MessageBoxes& messages, QString tipsPath, QWidget* parent)
