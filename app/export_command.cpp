@@ -33,7 +33,7 @@ bool IsCommandOption(const std::string& arg) {
         const std::string option = name;
         if (arg == option || StartsWith(arg, option + "=")) return true;
     }
-    return arg == "--help" || arg == "-h";
+    return arg == "--help" || arg == "-h" || arg == "--version";
 }
 
 std::optional<int> ReadInt(const std::string& text) {
@@ -73,6 +73,13 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             CommandLine help;
             help.kind = CommandLine::kHelp;
             return help;
+        }
+    }
+    for (const std::string& arg : args) {
+        if (arg == "--version") {
+            CommandLine version;
+            version.kind = CommandLine::kVersion;
+            return version;
         }
     }
 
@@ -152,6 +159,7 @@ std::string HelpText(const QString& tipsFile) {
            "  --scale N          PNG pixels per window pixel: 1, 2 or 4 (default 2)\n"
            "  FILE.calorix       a saved chart, drawn on the opening chart before the export\n"
            "  --help, -h         show this help and exit\n"
+           "  --version          show the version and exit\n"
            "\n"
            "Exit status: 0 when the picture was written; 2 for a bad argument, a chart\n"
            "file that cannot be read, or a picture that cannot be written (one line on\n"
@@ -160,6 +168,10 @@ std::string HelpText(const QString& tipsFile) {
            "Tips file: " +
            QDir::toNativeSeparators(tipsFile).toStdString() +
            (QFileInfo::exists(tipsFile) ? "" : " (not found)") + "\n";
+}
+
+std::string VersionText() {
+    return "calorix " CALORIX_VERSION "\n";
 }
 
 QSize OpeningSize(const QWidget& frame) {
@@ -256,6 +268,9 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
                       << std::flush;
             return std::cout ? 0 : 1;
         }
+        case CommandLine::kVersion:
+            std::cout << VersionText() << std::flush;
+            return std::cout ? 0 : 1;
         case CommandLine::kError:
             return Fail(line.error);
         case CommandLine::kExport:

@@ -49,11 +49,16 @@ TEST(ParseCommandLine, ReadsAnExportWithItsOptionsInEitherSpelling) {
               PictureFormat::kPdf);
 }
 
-TEST(ParseCommandLine, HelpWinsOverEverythingElse) {
+TEST(ParseCommandLine, HelpWinsOverEverythingElseThenVersion) {
     EXPECT_EQ(ParseCommandLine({"--help"}).kind, CommandLine::kHelp);
     EXPECT_EQ(ParseCommandLine({"--export", "x.bmp", "-h"}).kind, CommandLine::kHelp);
+    EXPECT_EQ(ParseCommandLine({"--version", "--help"}).kind, CommandLine::kHelp);
+    EXPECT_EQ(ParseCommandLine({"--version"}).kind, CommandLine::kVersion);
+    EXPECT_EQ(ParseCommandLine({"--export", "x.bmp", "--version"}).kind, CommandLine::kVersion);
+    EXPECT_EQ(ParseCommandLine({"--version", "chart.calorix"}).kind, CommandLine::kVersion);
     const std::string help = HelpText(QStringLiteral("/opt/calorix/share/calorix/tips.rtf"));
-    for (const char* option : {"--export", "--size", "--scale", "--help", "FILE.calorix"})
+    for (const char* option :
+         {"--export", "--size", "--scale", "--help", "--version", "FILE.calorix"})
         EXPECT_NE(help.find(option), std::string::npos) << option;
     // The tips file is named on the last line, and said to be missing.
     EXPECT_NE(help.find("\nTips file: /opt/calorix/share/calorix/tips.rtf (not found)\n"),
@@ -171,6 +176,13 @@ TEST(CalorixProgram, HelpNeedsNoDisplay) {
     EXPECT_EQ(help.out, HelpText(tips));
     EXPECT_NE(help.out.find("\nTips file: " + tips.toStdString() + "\n"), std::string::npos);
     EXPECT_EQ(help.err, "");
+}
+
+TEST(CalorixProgram, VersionIsTheProjectsVersion) {
+    const ProgramOutcome version = RunProgram({"--version"});
+    EXPECT_EQ(version.status, 0) << version.err;
+    EXPECT_EQ(version.out, "calorix " CALORIX_VERSION "\n");
+    EXPECT_EQ(version.err, "");
 }
 
 TEST(CalorixProgram, ExportsEachFormatWithoutADisplay) {

@@ -7,7 +7,7 @@
 #include "surface/qt_message_boxes.h"
 
 int main(int argc, char** argv) {
-    // --help and --export run without a window.
+    // --help, --version and --export run without a window.
     if (const std::optional<int> status = calorix::RunCommandLine(argc, argv)) return *status;
     QApplication app(argc, argv);
     // The user's choices are kept under Calorix/Calorix.
