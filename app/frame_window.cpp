@@ -14,6 +14,7 @@
 #include "app/tips_file.h"
 #include "app/tips_window.h"
 #include "chart/chart_window.h"
+#include "icon/program_icon.h"
 #include "series/series_dialog.h"
 #include "surface/control_place.h"
 #include "surface/twips.h"
@@ -34,6 +35,7 @@ FrameWindow::FrameWindow(MessageBoxes& messages, QString tipsPath, QWidget* pare
     : QMainWindow(parent), messages_(messages), tipsPath_(std::move(tipsPath)) {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("Calorix"));
+    setWindowIcon(ProgramIcon());
     area_ = new ChartArea(messages_, this);
     setCentralWidget(area_);
     chartFiles_ = new ChartFiles(*this, messages_, this);
