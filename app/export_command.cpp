@@ -1,6 +1,7 @@
 #include "app/export_command.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -10,6 +11,7 @@
 #include <iostream>
 
 #include "app/frame_window.h"
+#include "app/tips_file.h"
 #include "chart/chart_window.h"
 #include "chart/export_commands.h"
 #include "surface/collected_message_boxes.h"
@@ -31,7 +33,7 @@ bool IsCommandOption(const std::string& arg) {
         const std::string option = name;
         if (arg == option || StartsWith(arg, option + "=")) return true;
     }
-    return arg == "--help" || arg == "-h";
+    return arg == "--help" || arg == "-h" || arg == "--version";
 }
 
 std::optional<int> ReadInt(const std::string& text) {
@@ -71,6 +73,13 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             CommandLine help;
             help.kind = CommandLine::kHelp;
             return help;
+        }
+    }
+    for (const std::string& arg : args) {
+        if (arg == "--version") {
+            CommandLine version;
+            version.kind = CommandLine::kVersion;
+            return version;
         }
     }
 
@@ -137,7 +146,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     return line;
 }
 
-std::string HelpText() {
+std::string HelpText(const QString& tipsFile) {
     return "Usage: calorix [--export OUT.png|OUT.svg|OUT.pdf [--size WIDTHxHEIGHT] [--scale N]\n"
            "                [FILE.calorix]]\n"
            "\n"
@@ -150,10 +159,19 @@ std::string HelpText() {
            "  --scale N          PNG pixels per window pixel: 1, 2 or 4 (default 2)\n"
            "  FILE.calorix       a saved chart, drawn on the opening chart before the export\n"
            "  --help, -h         show this help and exit\n"
+           "  --version          show the version and exit\n"
            "\n"
            "Exit status: 0 when the picture was written; 2 for a bad argument, a chart\n"
            "file that cannot be read, or a picture that cannot be written (one line on\n"
-           "standard error says why; no file is left behind).\n";
+           "standard error says why; no file is left behind).\n"
+           "\n"
+           "Tips file: " +
+           QDir::toNativeSeparators(tipsFile).toStdString() +
+           (QFileInfo::exists(tipsFile) ? "" : " (not found)") + "\n";
+}
+
+std::string VersionText() {
+    return "calorix " CALORIX_VERSION "\n";
 }
 
 QSize OpeningSize(const QWidget& frame) {
@@ -242,8 +260,16 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
     switch (line.kind) {
         case CommandLine::kStart:
             return std::nullopt;
-        case CommandLine::kHelp:
-            std::cout << HelpText() << std::flush;
+        case CommandLine::kHelp: {
+            // The program's folder, where the tips file is looked for first.
+            int coreArgc = argc > 0 ? 1 : 0;
+            const QCoreApplication core(coreArgc, argv);
+            std::cout << HelpText(FindTipsFile(QCoreApplication::applicationDirPath()))
+                      << std::flush;
+            return std::cout ? 0 : 1;
+        }
+        case CommandLine::kVersion:
+            std::cout << VersionText() << std::flush;
             return std::cout ? 0 : 1;
         case CommandLine::kError:
             return Fail(line.error);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSize>
+#include <QString>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,8 +10,8 @@
 
 class QWidget;
 
-// The command line of calorix: --help, and --export, which writes the chart
-// as a picture without a window.
+// The command line of calorix: --help, --version, and --export, which writes
+// the chart as a picture without a window.
 namespace calorix {
 
 struct ExportRequest {
@@ -23,10 +24,11 @@ struct ExportRequest {
 
 struct CommandLine {
     enum Kind {
-        kStart,   // none of these options: the program starts as usual
-        kHelp,    // --help
-        kExport,  // --export with what it needs
-        kError,   // a bad argument; error says which and why
+        kStart,    // none of these options: the program starts as usual
+        kHelp,     // --help
+        kVersion,  // --version
+        kExport,   // --export with what it needs
+        kError,    // a bad argument; error says which and why
     };
     Kind kind = kStart;
     ExportRequest request;
@@ -34,26 +36,31 @@ struct CommandLine {
 };
 
 // Reads the arguments, the program's name left out. Only --help (-h),
-// --export, --size and --scale (each "--name VALUE" or "--name=VALUE") make
-// this a command: without any of them the program starts as usual and Qt's
-// own options are Qt's. A command takes at most one further argument, a
-// chart file.
+// --version, --export, --size and --scale (each "--name VALUE" or
+// "--name=VALUE") make this a command: without any of them the program starts
+// as usual and Qt's own options are Qt's. --help wins over everything else,
+// then --version. A command takes at most one further argument, a chart file.
 // {"--export", "a.svg", "--size", "800x600"} -> kExport of a.svg at 800 x 600.
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
-// What --help prints.
-std::string HelpText();
+// What --help prints: the options, then the tips file the program would show
+// (tipsFile, as FindTipsFile gives it) and whether it is there.
+std::string HelpText(const QString& tipsFile);
+
+// What --version prints: "calorix 0.1\n", the project's version.
+std::string VersionText();
 
 // The size the frame window opens at: three quarters of the screen, never
 // smaller than its design size.
 QSize OpeningSize(const QWidget& frame);
 
-// Runs --help or --export and gives the exit status: 0 when the help or the
-// picture was written; 2, after one line on standard error, for a bad
-// argument, an unreadable or bad chart file, an unknown extension or a
-// picture that could not be written. Neither needs a display: --export
-// takes the offscreen platform when QT_QPA_PLATFORM names none, and shows
-// no window. Nothing for an ordinary start.
+// Runs --help, --version or --export and gives the exit status: 0 when the
+// help, the version or the picture was written; 1 when the help or the
+// version could not be written to the standard output; 2, after one line on
+// standard error, for a bad argument, an unreadable or bad chart file, an
+// unknown extension or a picture that could not be written. None needs a
+// display: --export takes the offscreen platform when QT_QPA_PLATFORM names
+// none, and shows no window. Nothing for an ordinary start.
 std::optional<int> RunCommandLine(int argc, char** argv);
 
 }  // namespace calorix

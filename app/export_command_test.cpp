@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 #include <string>
@@ -48,12 +49,22 @@ TEST(ParseCommandLine, ReadsAnExportWithItsOptionsInEitherSpelling) {
               PictureFormat::kPdf);
 }
 
-TEST(ParseCommandLine, HelpWinsOverEverythingElse) {
+TEST(ParseCommandLine, HelpWinsOverEverythingElseThenVersion) {
     EXPECT_EQ(ParseCommandLine({"--help"}).kind, CommandLine::kHelp);
     EXPECT_EQ(ParseCommandLine({"--export", "x.bmp", "-h"}).kind, CommandLine::kHelp);
-    const std::string help = HelpText();
-    for (const char* option : {"--export", "--size", "--scale", "--help", "FILE.calorix"})
+    EXPECT_EQ(ParseCommandLine({"--version", "--help"}).kind, CommandLine::kHelp);
+    EXPECT_EQ(ParseCommandLine({"--version"}).kind, CommandLine::kVersion);
+    EXPECT_EQ(ParseCommandLine({"--export", "x.bmp", "--version"}).kind, CommandLine::kVersion);
+    EXPECT_EQ(ParseCommandLine({"--version", "chart.calorix"}).kind, CommandLine::kVersion);
+    const std::string help = HelpText(QStringLiteral("/opt/calorix/share/calorix/tips.rtf"));
+    for (const char* option :
+         {"--export", "--size", "--scale", "--help", "--version", "FILE.calorix"})
         EXPECT_NE(help.find(option), std::string::npos) << option;
+    // The tips file is named on the last line, and said to be missing.
+    EXPECT_NE(help.find("\nTips file: /opt/calorix/share/calorix/tips.rtf (not found)\n"),
+              std::string::npos)
+        << help;
+    EXPECT_EQ(help.find("Tips file:"), help.rfind("Tips file:"));
 }
 
 TEST(ParseCommandLine, RefusesBadArgumentsWithOneLineThatSaysWhy) {
@@ -158,8 +169,20 @@ bool IsOneLine(const std::string& text) {
 TEST(CalorixProgram, HelpNeedsNoDisplay) {
     const ProgramOutcome help = RunProgram({"--help"});
     EXPECT_EQ(help.status, 0) << help.err;
-    EXPECT_EQ(help.out, HelpText());
+    // In the build the tips file lies next to the program.
+    const QString tips =
+        QFileInfo(QStringLiteral(CALORIX_PROGRAM)).absolutePath() + QStringLiteral("/tips.rtf");
+    ASSERT_TRUE(QFileInfo::exists(tips));
+    EXPECT_EQ(help.out, HelpText(tips));
+    EXPECT_NE(help.out.find("\nTips file: " + tips.toStdString() + "\n"), std::string::npos);
     EXPECT_EQ(help.err, "");
+}
+
+TEST(CalorixProgram, VersionIsTheProjectsVersion) {
+    const ProgramOutcome version = RunProgram({"--version"});
+    EXPECT_EQ(version.status, 0) << version.err;
+    EXPECT_EQ(version.out, "calorix " CALORIX_VERSION "\n");
+    EXPECT_EQ(version.err, "");
 }
 
 TEST(CalorixProgram, ExportsEachFormatWithoutADisplay) {

@@ -11,8 +11,10 @@
 
 #include "app/about_window.h"
 #include "app/chart_files.h"
+#include "app/tips_file.h"
 #include "app/tips_window.h"
 #include "chart/chart_window.h"
+#include "icon/program_icon.h"
 #include "series/series_dialog.h"
 #include "surface/control_place.h"
 #include "surface/twips.h"
@@ -26,14 +28,14 @@ constexpr double kStatusPanelWidth = 1500;
 }  // namespace
 
 QString FrameWindow::DefaultTipsPath() {
-    // The separator is always added.
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/tips.rtf");
+    return FindTipsFile(QCoreApplication::applicationDirPath());
 }
 
 FrameWindow::FrameWindow(MessageBoxes& messages, QString tipsPath, QWidget* parent)
     : QMainWindow(parent), messages_(messages), tipsPath_(std::move(tipsPath)) {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("Calorix"));
+    setWindowIcon(ProgramIcon());
     area_ = new ChartArea(messages_, this);
     setCentralWidget(area_);
     chartFiles_ = new ChartFiles(*this, messages_, this);

@@ -28,7 +28,8 @@ class FrameWindow : public QMainWindow {
     Q_OBJECT
 
   public:
-    // tipsPath: the tips file; by default "tips.rtf" in the program's directory.
+    // tipsPath: the tips file; by default the one FindTipsFile finds for the
+    // running program (beside it, or where it is installed).
     explicit FrameWindow(MessageBoxes& messages, QString tipsPath = DefaultTipsPath(),
                          QWidget* parent = nullptr);
     ~FrameWindow() override;

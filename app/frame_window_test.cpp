@@ -1,6 +1,8 @@
 // The frame window and the opening of the chart window, through real widgets.
 #include <QAction>
 #include <QCloseEvent>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -10,6 +12,7 @@
 #include <functional>
 #include <utility>
 
+#include "icon/program_icon.h"
 #include "series/series_dialog.h"
 #include "steam/saturated_properties.h"
 #include "testing/test_frame.h"
@@ -43,6 +46,17 @@ TEST_F(FrameTest, TheChartWindowsMenusStandInPlaceOfTheFramesWhileItIsOpen) {
     ASSERT_NE(frame_->Chart(), nullptr);
     EXPECT_EQ(MenuBarNames(*frame_),
               (QStringList{"mnuChartFile", "mnuEdit", "mnuOptions", "mnuForm1Tips", "mnuAbout"}));
+}
+
+TEST_F(FrameTest, TheFrameCarriesTheProgramsIcon) {
+    const QIcon icon = frame_->windowIcon();
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_EQ(icon.availableSizes().size(), int(kProgramIconSizes.size()));
+    EXPECT_EQ(icon.availableSizes(), ProgramIcon().availableSizes());
+    const QImage small(QStringLiteral(":/calorix/icon/calorix-16.png"));
+    ASSERT_FALSE(small.isNull());
+    EXPECT_EQ(icon.pixmap(QSize(16, 16)).toImage().convertToFormat(QImage::Format_ARGB32),
+              small.convertToFormat(QImage::Format_ARGB32));
 }
 
 // Every route that closes the chart window ends as its Close item does: the
