@@ -63,8 +63,18 @@ QJsonObject StepObject(const journal::Step& step) {
                 // Steps to write are flat: an Open has been replaced by its steps.
                 return QJsonObject{{"command", "clear"}};
             },
+            [](const journal::ModelCommand& model) {
+                return QJsonObject{{"command", "model"},
+                                   {"model", QString::fromStdString(model.model)}};
+            },
         },
         step.command);
+}
+
+// Whether a JSON value names one of the property models.
+bool IsModelName(const QJsonValue& value) {
+    return value == QJsonValue(QStringLiteral("classic")) ||
+           value == QJsonValue(QStringLiteral("if97"));
 }
 
 // Reads the fields of one step object, keeping the first problem.
@@ -137,6 +147,14 @@ class StepReader {
         Fail(QStringLiteral("\"mode\" must be \"increment\" or \"count\""));
         return journal::SeriesMode::kCount;
     }
+    std::string Model() {
+        const QJsonValue value = object_.value(QLatin1String("model"));
+        if (!IsModelName(value)) {
+            Fail(QStringLiteral("\"model\" must be \"classic\" or \"if97\""));
+            return "classic";
+        }
+        return value.toString().toStdString();
+    }
 
     void Fail(const QString& problem) {
         if (problem_.isEmpty())
@@ -188,6 +206,8 @@ std::optional<journal::Step> ReadStep(const QJsonValue& value, std::size_t numbe
         step.command = series;
     } else if (command.toString() == QLatin1String("clear")) {
         step.command = journal::ClearCommand{read.Flag("showLabels", true)};
+    } else if (command.toString() == QLatin1String("model")) {
+        step.command = journal::ModelCommand{read.Model()};
     } else {
         read.Fail(QStringLiteral("unknown command \"%1\"").arg(command.toString()));
     }
@@ -206,11 +226,14 @@ int LineAt(const QByteArray& text, int offset) {
 
 }  // namespace
 
-QByteArray ChartFileText(const std::vector<journal::Step>& steps) {
+QByteArray ChartFileText(const std::vector<journal::Step>& steps, const std::string& model) {
     QJsonArray array;
     for (const journal::Step& step : steps)
         array.append(StepObject(step));
-    const QJsonObject root{{"format", kFormat}, {"version", kVersion}, {"steps", array}};
+    const QJsonObject root{{"format", kFormat},
+                           {"version", kVersion},
+                           {"model", QString::fromStdString(model)},
+                           {"steps", array}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -239,6 +262,15 @@ ChartFileContents ParseChartFile(const QByteArray& text) {
         contents.problem = QStringLiteral("version %1 is newer than this program")
                                .arg(version.toDouble(), 0, 'g', 17);
         return contents;
+    }
+    // Files from before the choice of model are the chart's correlations'.
+    const QJsonValue model = root.value(QLatin1String("model"));
+    if (!model.isUndefined()) {
+        if (!IsModelName(model)) {
+            contents.problem = QStringLiteral("\"model\" must be \"classic\" or \"if97\"");
+            return contents;
+        }
+        contents.model = model.toString().toStdString();
     }
     const QJsonValue stepsValue = root.value(QLatin1String("steps"));
     if (!stepsValue.isArray()) {
@@ -293,8 +325,9 @@ ChartFileContents ReadChartFile(const QString& path) {
     return ParseChartFile(text);
 }
 
-QString WriteChartFile(const QString& path, const std::vector<journal::Step>& steps) {
-    return WriteWholeFile(path, WriteBytes(ChartFileText(steps)));
+QString WriteChartFile(const QString& path, const std::vector<journal::Step>& steps,
+                       const std::string& model) {
+    return WriteWholeFile(path, WriteBytes(ChartFileText(steps, model)));
 }
 
 }  // namespace calorix

@@ -3,22 +3,27 @@
 #include <QByteArray>
 #include <QString>
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "journal/journal_step.h"
 
 // The chart file (.calorix): the user's steps as UTF-8 JSON,
-// {"format": "calorix-chart", "version": 1, "steps": [...]}, each step an
-// object with its "command" ("locate", "click", "series" or "clear") and
-// what the command read.
+// {"format": "calorix-chart", "version": 1, "model": "if97", "steps": [...]},
+// each step an object with its "command" ("locate", "click", "series",
+// "clear" or "model") and what the command read. "model" is the property
+// model the steps start under, "classic" (the chart's correlations) when
+// absent.
 namespace calorix {
 
 // The largest file and the most steps a chart file may hold.
 inline constexpr long long kMaxChartFileBytes = 64LL * 1024 * 1024;
 inline constexpr std::size_t kMaxChartFileSteps = 1'000'000;
 
-// The file's text for steps without Open (journal::FlatSteps).
-QByteArray ChartFileText(const std::vector<journal::Step>& steps);
+// The file's text for steps without Open (journal::FlatSteps) that start
+// under the model named.
+QByteArray ChartFileText(const std::vector<journal::Step>& steps,
+                         const std::string& model = "classic");
 
 // What a chart file holds: its steps, or the first problem found ("not a
 // Calorix chart", "version 2 is newer than this program", "step 12: unknown
@@ -26,6 +31,7 @@ QByteArray ChartFileText(const std::vector<journal::Step>& steps);
 // steps.
 struct ChartFileContents {
     std::vector<journal::Step> steps;
+    std::string model = "classic";
     QString problem;
     bool Sound() const { return problem.isEmpty(); }
 };
@@ -37,6 +43,7 @@ ChartFileContents ReadChartFile(const QString& path);
 // Writes the file through a temporary file renamed over the old one, so that
 // a failed write leaves the old file as it was. Returns why it failed, or
 // nothing.
-QString WriteChartFile(const QString& path, const std::vector<journal::Step>& steps);
+QString WriteChartFile(const QString& path, const std::vector<journal::Step>& steps,
+                       const std::string& model = "classic");
 
 }  // namespace calorix

@@ -77,13 +77,16 @@ bool ChartFiles::Open(ChartWindow& chart, const QString& path) {
             return !progress->wasCanceled();
         };
     }
-    const bool opened = chart.OpenSteps(name.toStdString(), std::move(contents.steps), report);
+    const bool opened =
+        chart.OpenSteps(name.toStdString(), std::move(contents.steps), report, contents.model);
     if (opened) lastPath_ = path;
     return opened;
 }
 
 bool ChartFiles::Save(ChartWindow& chart, const QString& path) {
-    const QString error = WriteChartFile(path, journal::FlatSteps(chart.Journal().DoneSteps()));
+    const std::vector<journal::Step> done = chart.Journal().DoneSteps();
+    const QString error = WriteChartFile(path, journal::FlatSteps(done),
+                                         journal::FlatStartModel(done, chart.StartModel()));
     if (!error.isEmpty()) {
         messages_.MsgBox(QStringLiteral("The chart could not be saved to %1:\r%2.\r\r"
                                         "Any file of that name is as it was.")

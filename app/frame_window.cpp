@@ -15,6 +15,7 @@
 #include "app/tips_window.h"
 #include "chart/chart_window.h"
 #include "icon/program_icon.h"
+#include "journal/journal_step.h"
 #include "series/series_dialog.h"
 #include "surface/control_place.h"
 #include "surface/twips.h"
@@ -42,7 +43,10 @@ FrameWindow::FrameWindow(MessageBoxes& messages, QString tipsPath, QWidget* pare
     CreateMenus();
     CreateStatusBar();
     connect(area_, &ChartArea::ChartOpened, this, &FrameWindow::OnChartOpened);
-    connect(area_, &ChartArea::ChartClosed, this, [this] { ShowMenusOf(nullptr); });
+    connect(area_, &ChartArea::ChartClosed, this, [this] {
+        ShowMenusOf(nullptr);
+        modelPanel_->clear();
+    });
     // Plot... opens the line-series dialog, modal over the frame.
     connect(this, &FrameWindow::PlotRequested, this, [this] {
         if (ChartWindow* chart = Chart()) {
@@ -117,6 +121,13 @@ void FrameWindow::CreateStatusBar() {
         bar->addWidget(panel);
         statusPanels_[i] = panel;
     }
+    // The property model of the chart, at the right end at all times.
+    modelPanel_ = new QLabel(bar);
+    modelPanel_->setObjectName(QStringLiteral("Panel4"));
+    modelPanel_->setFrameShape(QFrame::StyledPanel);
+    modelPanel_->setFrameShadow(QFrame::Sunken);
+    modelPanel_->setToolTip(QStringLiteral("The property model the chart is drawn on"));
+    bar->addPermanentWidget(modelPanel_);
     SizeStatusBar();
 }
 
@@ -173,6 +184,9 @@ void FrameWindow::OnChartOpened(ChartWindow* chart) {
                 statusPanels_[1]->setText(s);
                 statusPanels_[2]->setText(x);
             });
+    connect(chart, &ChartWindow::ModelChanged, modelPanel_, &QLabel::setText);
+    modelPanel_->setText(
+        QString::fromStdString(journal::ModelCaption(std::string(chart->Model().Name()))));
     chartFiles_->Attach(*chart);
     ShowMenusOf(chart);
 }

@@ -94,6 +94,7 @@ class FrameWindow : public QMainWindow {
     QMenu* infoMenu_ = nullptr;
     QAction* steamItem_ = nullptr;
     std::array<QLabel*, 3> statusPanels_{};
+    QLabel* modelPanel_ = nullptr;
 };
 
 }  // namespace calorix

@@ -111,8 +111,9 @@ TEST_F(FrameTest, MenusCarryTheirCaptions) {
     captions.clear();
     for (const QAction* item : options->actions())
         captions << item->text();
-    EXPECT_EQ(captions, (QStringList{"Show labels", "Show markers", "Locate crossings",
-                                     "Fit chart to window", "", "Close", "&Quit"}));
+    EXPECT_EQ(captions,
+              (QStringList{"Show labels", "Show markers", "Locate crossings", "Fit chart to window",
+                           "Property model", "", "Close", "&Quit"}));
     EXPECT_TRUE(Chart().findChild<QAction*>("mnuShowLabels")->isChecked());
     EXPECT_TRUE(Chart().findChild<QAction*>("mnuShowMarkers")->isChecked());
 }
@@ -278,11 +279,29 @@ TEST_F(FrameTest, ResizingTheFrameChangesNothingOnTheChartAndSizesTheStatusBar) 
     const double twipsPerPixel = TwipsPerPixel(*frame_);
     EXPECT_EQ(frame_->statusBar()->objectName(), "StatusBar1");
     EXPECT_EQ(frame_->statusBar()->height(), TwipsToPixels(350, twipsPerPixel));
+    // The three panels of the readout keep their width; a fourth names the model.
     const auto panels = frame_->statusBar()->findChildren<QLabel*>();
-    ASSERT_EQ(panels.size(), 3);
-    for (const QLabel* panel : panels) {
+    ASSERT_EQ(panels.size(), 4);
+    for (const char* name : {"Panel1", "Panel2", "Panel3"}) {
+        const QLabel* panel = frame_->statusBar()->findChild<QLabel*>(name);
+        ASSERT_NE(panel, nullptr) << name;
         EXPECT_EQ(panel->width(), TwipsToPixels(1500, twipsPerPixel));
     }
+}
+
+// The status bar names the property model at all times, and follows the
+// choice, Undo and Redo.
+TEST_F(FrameTest, TheStatusBarNamesThePropertyModel) {
+    const QLabel* model = frame_->statusBar()->findChild<QLabel*>("Panel4");
+    ASSERT_NE(model, nullptr);
+    EXPECT_TRUE(model->isVisible());
+    EXPECT_EQ(model->text(), "Chart correlations");
+    Chart().findChild<QAction*>("mnuModelIF97")->trigger();
+    EXPECT_EQ(model->text(), "IAPWS-IF97");
+    Chart().Undo();
+    EXPECT_EQ(model->text(), "Chart correlations");
+    Chart().Redo();
+    EXPECT_EQ(model->text(), "IAPWS-IF97");
 }
 
 TEST_F(FrameTest, SteamAfterCloseOpensAFreshChartLaidOutForTheNewSize) {

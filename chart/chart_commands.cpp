@@ -34,7 +34,7 @@ void ChartWindow::OnLocateClicked() {
     Refresh();
     const StatePanel described = DescribeState(PanelVariant::kLocate, T, s);
     panel_->SetCaption(QString::fromStdString(described.text));
-    if (described.values) emit StateListed(*described.values);
+    if (described.values) ListState(*described.values);
     SetMousePointer(kMousePointerCross);
 }
 

@@ -11,6 +11,7 @@
 
 #include "chart/chart_window.h"
 #include "chart/export_commands.h"
+#include "chart/quiet_replay.h"
 #include "chart/states_table.h"
 #include "lines/series_values.h"
 #include "numeric/number_text.h"
@@ -55,29 +56,10 @@ class UndoKeysFilter : public QObject {
     }
 };
 
-// While a replay runs the window does not paint and the panel shows only the
-// text the replay ends with.
-class QuietReplay {
-  public:
-    QuietReplay(QWidget& window, CaptionLabel& panel) : window_(window), panel_(panel) {
-        window_.setUpdatesEnabled(false);
-        panel_.HoldDisplay();
-    }
-    ~QuietReplay() {
-        panel_.ReleaseDisplay();
-        window_.setUpdatesEnabled(true);
-    }
-    QuietReplay(const QuietReplay&) = delete;
-    QuietReplay& operator=(const QuietReplay&) = delete;
-
-  private:
-    QWidget& window_;
-    CaptionLabel& panel_;
-};
-
 bool ErasesTheDrawing(const journal::Step& step) {
     return std::holds_alternative<journal::ClearCommand>(step.command) ||
-           std::holds_alternative<journal::OpenCommand>(step.command);
+           std::holds_alternative<journal::OpenCommand>(step.command) ||
+           std::holds_alternative<journal::ModelCommand>(step.command);
 }
 
 }  // namespace
@@ -165,6 +147,7 @@ ChartWindow::ChartState ChartWindow::StateBefore(const journal::Step& step) cons
     state.lastDrawLocated = lastDrawLocated_;
     state.mousePointer = MousePointer();
     state.stateRows = exports_->States().rowCount();
+    state.model = model_;
     return state;
 }
 
@@ -187,6 +170,7 @@ void ChartWindow::RestoreState(const ChartState& state) {
     lastDrawLocated_ = state.lastDrawLocated;
     SetMousePointer(state.mousePointer);
     exports_->States().TruncateTo(state.stateRows);
+    if (state.model != model_) SetModel(*state.model);
 }
 
 void ChartWindow::RecordStep(journal::Step step) {
@@ -212,7 +196,8 @@ void ChartWindow::Redo() {
     replayMessages_.StartGathering();
     {
         const QuietReplay quiet(*this, *panel_);
-        RunStep(step);
+        const std::vector<journal::Step> done = journal_.DoneSteps();
+        RunStep(step, {}, std::span(done.data(), done.size() - 1));
     }
     const std::vector<GatheredMessage> gathered = replayMessages_.StopGathering();
     if (!gathered.empty()) messages_.MsgBox(ReplayMessages::Summary(gathered));
@@ -268,7 +253,8 @@ void ChartWindow::DrawFreshChart() {
     stepOptions_ = saved;
 }
 
-void ChartWindow::RunStep(const journal::Step& step, const Progress& progress) {
+void ChartWindow::RunStep(const journal::Step& step, const Progress& progress,
+                          std::span<const journal::Step> before) {
     ++stepDepth_;
     const std::optional<StepOptions> saved = stepOptions_;
     const StepOptions current{ShowLabels(), ShowMarkers(), LocatesCrossings()};
@@ -297,6 +283,7 @@ void ChartWindow::RunStep(const journal::Step& step, const Progress& progress) {
                 ClearChart();
             },
             [&](const journal::OpenCommand& open) {
+                SetModel(ModelNamed(open.model) ? *ModelNamed(open.model) : ClassicModel());
                 DrawFreshChart();
                 const std::size_t total = open.steps.size();
                 for (std::size_t i = 0; i < total && !cancelled_; ++i) {
@@ -305,9 +292,13 @@ void ChartWindow::RunStep(const journal::Step& step, const Progress& progress) {
                         break;
                     }
                     replayMessages_.SetStep(int(i + 1));
-                    RunStep(open.steps[i]);
+                    RunStep(open.steps[i], {}, std::span(open.steps.data(), i));
                 }
                 replayMessages_.SetStep(0);
+            },
+            [&](const journal::ModelCommand& choice) {
+                SetModel(ModelNamed(choice.model) ? *ModelNamed(choice.model) : ClassicModel());
+                RedrawUnderModel(before);
             },
         },
         step.command);
@@ -316,8 +307,8 @@ void ChartWindow::RunStep(const journal::Step& step, const Progress& progress) {
 }
 
 bool ChartWindow::OpenSteps(const std::string& fileName, std::vector<journal::Step> steps,
-                            const Progress& progress) {
-    journal::Step step{journal::OpenCommand{fileName, std::move(steps)}};
+                            const Progress& progress, const std::string& model) {
+    journal::Step step{journal::OpenCommand{fileName, std::move(steps), model}};
     ChartState before = StateBefore(step);
     cancelled_ = false;
     replayMessages_.StartGathering();
@@ -348,10 +339,11 @@ void ChartWindow::Rebuild() {
     replayMessages_.StartGathering();
     {
         const QuietReplay quiet(*this, *panel_);
+        SetModel(*ModelNamed(startModel_));
         DrawFreshChart();
-        for (const journal::Step& step : done) {
-            undoStates_.push_back(StateBefore(step));
-            RunStep(step);
+        for (std::size_t i = 0; i < done.size(); ++i) {
+            undoStates_.push_back(StateBefore(done[i]));
+            RunStep(done[i], {}, std::span(done.data(), i));
         }
     }
     replayMessages_.StopGathering();

@@ -52,6 +52,7 @@ ChartWindow::ChartWindow(ChartFrame& chartFrame, calorix::CurrentPoint& currentP
     CreateControls();
     CreateMenus();
     CreateFileAndEditMenus();
+    CreateModelMenu();
     // Export, print, copy and the table of states join the File and Edit menus.
     exports_ = new ExportCommands(*this, messages_, *fileMenu_, *editMenu_);
     CreateKeys();

@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "lines/box_values.h"
 #include "lines/current_point.h"
 #include "lines/plan.h"
+#include "model/property_model.h"
 #include "readout/state_panel.h"
 #include "surface/control_place.h"
 #include "surface/drawing_surface.h"
@@ -108,13 +110,23 @@ class ChartWindow : public DrawingSurface {
     // Undo takes back. The messages the steps would show are gathered, each
     // with its step number, and shown once at the end. A cancelled Open
     // leaves the chart and its steps as they were; returns false then.
+    // The file's steps start under its model.
     bool OpenSteps(const std::string& fileName, std::vector<journal::Step> steps,
-                   const Progress& progress = {});
+                   const Progress& progress = {}, const std::string& model = "classic");
     // The chart drawn afresh for the current chart frame and layout, and the
     // done steps run again on it, without a message.
     void Rebuild();
     // Options > Fit chart to window, kept between runs.
     bool FitsToWindow() const;
+    // The property model the chart is drawn on (Options > Property model,
+    // kept between runs).
+    const PropertyModel& Model() const { return *model_; }
+    // The model the journal's steps start under: the choice kept when the
+    // window opened.
+    const std::string& StartModel() const { return startModel_; }
+    // A choice of model ("classic" or "if97") by the user: one step, after
+    // which the whole chart is drawn again under the model.
+    void ChooseModel(const std::string& name);
     // Whether a command or a replay is running (an Open shows its progress
     // while it runs): the drawing cannot be rebuilt until it has ended.
     bool Busy() const { return stepDepth_ > 0; }
@@ -139,6 +151,9 @@ class ChartWindow : public DrawingSurface {
     void SaveChartRequested();
     // Fit chart to window was checked or unchecked.
     void FitToWindowToggled(bool checked);
+    // The chart is drawn on another property model: "Chart correlations" or
+    // "IAPWS-IF97".
+    void ModelChanged(const QString& caption);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -150,6 +165,14 @@ class ChartWindow : public DrawingSurface {
     void CreateKeys();
     // The File and Edit menus of the chart, and Fit chart to window.
     void CreateFileAndEditMenus();
+    // Options > Property model.
+    void CreateModelMenu();
+    void SetModel(const PropertyModel& model);
+    // A fresh chart under the current model with the steps drawn before.
+    void RedrawUnderModel(std::span<const journal::Step> before);
+    // A state listed in the panel joins the table of states, except while
+    // the chart is drawn again under another model.
+    void ListState(const PanelValues& state);
     void UpdateUndoItems();
     void DockSidePanel();
     // What a click and Locate do with a state outside the chart or in the
@@ -197,13 +220,16 @@ class ChartWindow : public DrawingSurface {
         bool lastDrawLocated = false;
         int mousePointer = 0;
         int stateRows = 0;  // rows of the table of states
+        const PropertyModel* model = nullptr;
     };
     ChartState StateBefore(const journal::Step& step) const;
     void RestoreState(const ChartState& state);
     // A user command begins: at the outermost level it becomes a step.
     void RecordStep(journal::Step step);
-    // Runs a step again, with the options it read; nothing is recorded.
-    void RunStep(const journal::Step& step, const Progress& progress = {});
+    // Runs a step again, with the options it read; nothing is recorded. A
+    // choice of model draws the steps before it again.
+    void RunStep(const journal::Step& step, const Progress& progress = {},
+                 std::span<const journal::Step> before = {});
     bool AtUserLevel() const { return stepDepth_ == 0; }
 
     ChartFrame& chartFrame_;
@@ -253,6 +279,13 @@ class ChartWindow : public DrawingSurface {
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;
     QAction* fitToWindow_ = nullptr;
+
+    const PropertyModel* model_ = &ClassicModel();
+    std::string startModel_ = "classic";
+    QMenu* modelMenu_ = nullptr;
+    QAction* modelClassic_ = nullptr;
+    QAction* modelIf97_ = nullptr;
+    int quietListing_ = 0;
 };
 
 }  // namespace calorix

@@ -63,7 +63,7 @@ void ChartWindow::ClickAt(double s, double T) {
     // millisecond, so the click runs it without asking first.
     const StatePanel described = DescribeState(PanelVariant::kClick, T, s);
     panel_->SetCaption(QString::fromStdString(described.text));
-    if (described.values) emit StateListed(*described.values);
+    if (described.values) ListState(*described.values);
     SetMousePointer(kMousePointerCross);
 }
 

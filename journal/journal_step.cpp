@@ -73,6 +73,7 @@ std::string Describe(const Step& step) {
             [](const SeriesCommand& series) { return DescribeSeries(series); },
             [](const ClearCommand&) { return std::string("Clear"); },
             [](const OpenCommand& open) { return "open of " + open.fileName; },
+            [](const ModelCommand& model) { return ModelCaption(model.model); },
         },
         step.command);
 }
@@ -87,6 +88,32 @@ std::vector<Step> FlatSteps(const std::vector<Step>& steps) {
         }
     }
     return flat;
+}
+
+std::string FlatStartModel(const std::vector<Step>& steps, const std::string& startModel) {
+    std::string model = startModel;
+    for (const Step& step : steps) {
+        if (const auto* open = std::get_if<OpenCommand>(&step.command)) {
+            model = FlatStartModel(open->steps, open->model);
+        }
+    }
+    return model;
+}
+
+std::string ModelAfter(const std::vector<Step>& steps, const std::string& startModel) {
+    std::string model = startModel;
+    for (const Step& step : steps) {
+        if (const auto* open = std::get_if<OpenCommand>(&step.command)) {
+            model = ModelAfter(open->steps, open->model);
+        } else if (const auto* choice = std::get_if<ModelCommand>(&step.command)) {
+            model = choice->model;
+        }
+    }
+    return model;
+}
+
+std::string ModelCaption(const std::string& model) {
+    return model == "if97" ? "IAPWS-IF97" : "Chart correlations";
 }
 
 }  // namespace calorix::journal

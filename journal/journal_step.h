@@ -54,31 +54,54 @@ struct ClearCommand {
     bool operator==(const ClearCommand&) const = default;
 };
 
+// A choice of the property model the chart is drawn on ("classic", the
+// chart's correlations, or "if97"): the whole chart, every step before it
+// included, is drawn again under it.
+struct ModelCommand {
+    std::string model;
+    bool operator==(const ModelCommand&) const = default;
+};
+
 struct Step;
 
-// An opened chart file: a fresh chart, then the file's steps.
+// An opened chart file: a fresh chart under the file's model, then the
+// file's steps.
 struct OpenCommand {
     std::string fileName;
     std::vector<Step> steps;
+    std::string model = "classic";
     bool operator==(const OpenCommand& other) const;
 };
 
 struct Step {
-    std::variant<LocateCommand, ClickCommand, SeriesCommand, ClearCommand, OpenCommand> command;
+    std::variant<LocateCommand, ClickCommand, SeriesCommand, ClearCommand, OpenCommand,
+                 ModelCommand>
+        command;
     bool operator==(const Step&) const = default;
 };
 
 inline bool OpenCommand::operator==(const OpenCommand& other) const {
-    return fileName == other.fileName && steps == other.steps;
+    return fileName == other.fileName && steps == other.steps && model == other.model;
 }
 
 // What a step does, for the Undo and Redo items: "isobar P = 1", "state
-// T = 500, P = 1", "series of 21 isobars", "Clear", "click at T = 500.1 K".
+// T = 500, P = 1", "series of 21 isobars", "Clear", "click at T = 500.1 K",
+// "IAPWS-IF97".
 std::string Describe(const Step& step);
 
 // The steps that rebuild the same chart from a fresh one, without Open: an
 // Open starts the chart afresh, so only its own steps and those after the
 // last Open count. [locate, open {click}, clear] -> [click, clear].
 std::vector<Step> FlatSteps(const std::vector<Step>& steps);
+
+// The model the flat steps start under: that of the last Open, or
+// startModel when there is none.
+std::string FlatStartModel(const std::vector<Step>& steps, const std::string& startModel);
+
+// The model in force after the steps, from startModel.
+std::string ModelAfter(const std::vector<Step>& steps, const std::string& startModel);
+
+// The menu's name of a model: "Chart correlations", "IAPWS-IF97".
+std::string ModelCaption(const std::string& model);
 
 }  // namespace calorix::journal
