@@ -35,6 +35,8 @@ std::vector<Step> EveryKindOfStep() {
         Step{journal::SeriesCommand{kS, "1", "9", "2", "", journal::SeriesMode::kIncrement, false,
                                     false}},
         Step{journal::ClearCommand{false}},
+        Step{journal::ModelCommand{"if97"}},
+        Step{journal::ModelCommand{"classic"}},
     };
 }
 
@@ -46,6 +48,11 @@ TEST(ChartFileTest, WrittenStepsReadBackTheSameToTheLastBit) {
     ASSERT_TRUE(read.Sound()) << read.problem.toStdString();
     EXPECT_EQ(read.steps, EveryKindOfStep());
     EXPECT_TRUE(ParseChartFile(ChartFileText({})).Sound());
+    // The model the steps start under reads back too; classic when absent.
+    EXPECT_EQ(read.model, "classic");
+    EXPECT_EQ(ParseChartFile(ChartFileText(EveryKindOfStep(), "if97")).model, "if97");
+    EXPECT_EQ(ParseChartFile(R"({"format": "calorix-chart", "version": 1, "steps": []})").model,
+              "classic");
 }
 
 TEST(ChartFileTest, AHandWrittenFileMayLeaveOutTheOptionalFields) {
@@ -107,6 +114,12 @@ TEST(ChartFileTest, ABadFileIsRefusedWithItsFirstProblem) {
         {WithSteps(R"({"command": "series", "property": 1, "mode": "step"})"),
          "step 1: \"mode\" must be \"increment\" or \"count\""},
         {WithSteps(R"({"command": 3})"), "step 1: \"command\" must be a text"},
+        {WithSteps(R"({"command": "model", "model": "IF97"})"),
+         "step 1: \"model\" must be \"classic\" or \"if97\""},
+        {WithSteps(R"({"command": "model"})"),
+         "step 1: \"model\" must be \"classic\" or \"if97\""},
+        {R"({"format": "calorix-chart", "version": 1, "model": 97, "steps": []})",
+         "\"model\" must be \"classic\" or \"if97\""},
         {WithSteps(R"("clear")"), "step 1 is not an object"},
         {WithSteps("{\"command\": \"locate\", \"boxes\": [\"" + QByteArray(32768, '1') +
                    "\", \"\", \"\", \"\", \"\"]}"),

@@ -100,18 +100,6 @@ std::string FlatStartModel(const std::vector<Step>& steps, const std::string& st
     return model;
 }
 
-std::string ModelAfter(const std::vector<Step>& steps, const std::string& startModel) {
-    std::string model = startModel;
-    for (const Step& step : steps) {
-        if (const auto* open = std::get_if<OpenCommand>(&step.command)) {
-            model = ModelAfter(open->steps, open->model);
-        } else if (const auto* choice = std::get_if<ModelCommand>(&step.command)) {
-            model = choice->model;
-        }
-    }
-    return model;
-}
-
 std::string ModelCaption(const std::string& model) {
     return model == "if97" ? "IAPWS-IF97" : "Chart correlations";
 }

@@ -59,6 +59,8 @@ TEST(JournalTest, DescribesEachKindOfStepForTheUndoAndRedoItems) {
     EXPECT_EQ(Describe(Click(5, 500.0625)), "click at T = 500.1 K");
     EXPECT_EQ(Describe(Step{ClearCommand{}}), "Clear");
     EXPECT_EQ(Describe(Step{OpenCommand{"work.calorix", {}}}), "open of work.calorix");
+    EXPECT_EQ(Describe(Step{ModelCommand{"if97"}}), "IAPWS-IF97");
+    EXPECT_EQ(Describe(Step{ModelCommand{"classic"}}), "Chart correlations");
 
     SeriesCommand series{kP, "0", "20", "1", "20", SeriesMode::kCount, true, true};
     EXPECT_EQ(Describe(Step{series}), "series of 21 isobars");
@@ -80,6 +82,20 @@ TEST(JournalTest, FlatStepsStartAfreshAtEachOpen) {
     const Step nested{OpenCommand{"b.calorix", {Click(9, 900), open}}};
     EXPECT_EQ(FlatSteps({nested}), (std::vector<Step>{Click(1, 300), Step{ClearCommand{}}}));
     EXPECT_TRUE(FlatSteps({}).empty());
+}
+
+// The model the flat steps start under is the last Open's, whatever was
+// chosen before it.
+TEST(JournalTest, TheFlatStepsStartUnderTheLastOpensModel) {
+    const Step toIf97{ModelCommand{"if97"}};
+    const Step openIf97{OpenCommand{"a.calorix", {Click(1, 300)}, "if97"}};
+    const Step openClassic{OpenCommand{"b.calorix", {toIf97}, "classic"}};
+    EXPECT_EQ(FlatStartModel({Click(2, 400), toIf97}, "classic"), "classic");
+    EXPECT_EQ(FlatStartModel({Click(2, 400)}, "if97"), "if97");
+    EXPECT_EQ(FlatStartModel({toIf97, openIf97, Click(2, 400)}, "classic"), "if97");
+    EXPECT_EQ(FlatStartModel({openIf97, openClassic}, "if97"), "classic");
+    EXPECT_EQ(FlatStartModel({Step{OpenCommand{"c.calorix", {openIf97}, "classic"}}}, "classic"),
+              "if97");
 }
 
 }  // namespace
