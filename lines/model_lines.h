@@ -54,8 +54,9 @@ Plan ModelIsochore(const PropertyModel& model, double v, const std::string& vTex
 Plan ModelIsenthalp(const PropertyModel& model, double h, const std::string& hText);
 
 // The saturated-liquid line from 273.16 K up to the critical point (the top
-// of the model's saturation line), the critical point marked by a circle,
-// and the saturated-vapour line from there down to 273.16 K, in magenta.
+// of the model's saturation line), the critical point marked as a located
+// state is (a dot in a circle of the marker's radius), and the
+// saturated-vapour line from there down to 273.16 K, in magenta.
 Plan ModelDome(const PropertyModel& model);
 
 }  // namespace calorix
