@@ -4,6 +4,30 @@
 
 namespace calorix {
 
+const std::array<SeriesOption, kPropertyCount>& SeriesOptions(const PropertyModel& model) {
+    static const std::array<SeriesOption, kPropertyCount> chart = {{
+        {"Temperature [273.16 to 1273.16 K]", "274", "1273", "100"},
+        {"Pressure [0.00062 to 22]", "0.00062", "22", "1"},
+        {"Specific volume [0.005 to 200]", "0.005", "200", "10"},
+        {"Specific enthalpy [200 to 4600]", "200", "4600", "400"},
+        {"Specific entropy [0 to 12]", "0", "12", "1"},
+    }};
+    static const std::array<SeriesOption, kPropertyCount> if97 = {{
+        {"Temperature [273.16 to 1273.16 K]", "274", "1273", "100"},
+        {"Pressure [0.000001 to 100]", "0.00062", "22", "1"},
+        {"Specific volume [0.00095 to 100000]", "0.005", "200", "10"},
+        {"Specific enthalpy [0 to 4700]", "200", "4600", "400"},
+        {"Specific entropy [0 to 12]", "0", "12", "1"},
+    }};
+    switch (model.Kind()) {
+        case ModelKind::kClassic:
+            return chart;
+        case ModelKind::kIf97:
+            return if97;
+    }
+    return chart;
+}
+
 std::optional<double> SeriesStep(double from, double to, double increment, double count,
                                  bool byCount) {
     if (!byCount) return increment;

@@ -1,11 +1,32 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <vector>
+
+#include "model/property_index.h"
+#include "model/property_model.h"
 
 // The values of a line series: From, From + step, From + 2 step, ... while
 // the running value has not passed To. No Qt here.
 namespace calorix {
+
+// What the series dialog offers for one property: the option's caption,
+// which names the range of the property's box, and the defaults a click on
+// it writes into From, To and Increment.
+struct SeriesOption {
+    const char* caption;
+    const char* from;
+    const char* to;
+    const char* increment;
+};
+
+// The options in PropertyIndex order under a property model: the captions
+// name the model's ranges of the boxes (ModelRanges, lines/validate_inputs.h);
+// the defaults are the same under every model, within every model's ranges.
+// Under the chart's correlations "Pressure [0.00062 to 22]"; under
+// IAPWS-IF97 "Pressure [0.000001 to 100]".
+const std::array<SeriesOption, kPropertyCount>& SeriesOptions(const PropertyModel& model);
 
 // Most lines one series may draw. Each line is a full Draw of the chart, so
 // a series beyond this would keep the program busy for minutes.

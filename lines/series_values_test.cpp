@@ -6,7 +6,11 @@
 
 #include <limits>
 #include <optional>
+#include <string>
 #include <vector>
+
+#include "lines/validate_inputs.h"
+#include "numeric/box_value.h"
 
 namespace calorix {
 namespace {
@@ -80,6 +84,47 @@ TEST(SeriesTest, ARunningValueThatNoLongerChangesEndsTheSeries) {
     EXPECT_EQ(Series(inf, inf, 1.0).values, std::vector<double>{inf});
     // An infinite step: From, then the value has passed To.
     EXPECT_EQ(Series(274, 1273, inf).values, std::vector<double>{274});
+}
+
+TEST(SeriesOptions, OfTheChartsCorrelationsAreTheDialogsOwn) {
+    const auto& options = SeriesOptions(ClassicModel());
+    EXPECT_STREQ(options[0].caption, "Temperature [273.16 to 1273.16 K]");
+    EXPECT_STREQ(options[1].caption, "Pressure [0.00062 to 22]");
+    EXPECT_STREQ(options[2].caption, "Specific volume [0.005 to 200]");
+    EXPECT_STREQ(options[3].caption, "Specific enthalpy [200 to 4600]");
+    EXPECT_STREQ(options[4].caption, "Specific entropy [0 to 12]");
+    EXPECT_STREQ(options[2].from, "0.005");
+    EXPECT_STREQ(options[2].to, "200");
+    EXPECT_STREQ(options[2].increment, "10");
+}
+
+TEST(SeriesOptions, CaptionsNameTheModelsRangesAndTheDefaultsLieInThem) {
+    for (const PropertyModel* model : {&ClassicModel(), &If97Model()}) {
+        const auto& options = SeriesOptions(*model);
+        const PropertyRanges& ranges = ModelRanges(*model);
+        for (int i = 0; i < kPropertyCount; ++i) {
+            const std::string caption = options[size_t(i)].caption;
+            SCOPED_TRACE(caption);
+            const std::size_t open = caption.find('['), to = caption.find(" to ");
+            ASSERT_NE(open, std::string::npos);
+            ASSERT_NE(to, std::string::npos);
+            const PropertyRange& range = ranges[size_t(i)];
+            EXPECT_EQ(BoxValue(caption.substr(open + 1, to - open - 1)), range.lower);
+            EXPECT_EQ(BoxValue(caption.substr(to + 4)), range.upper);
+            for (const char* value : {options[size_t(i)].from, options[size_t(i)].to}) {
+                EXPECT_GE(BoxValue(value), range.lower);
+                EXPECT_LE(BoxValue(value), range.upper);
+            }
+        }
+        // The same families under every model.
+        for (int i = 0; i < kPropertyCount; ++i) {
+            EXPECT_STREQ(options[size_t(i)].from, SeriesOptions(ClassicModel())[size_t(i)].from);
+            EXPECT_STREQ(options[size_t(i)].to, SeriesOptions(ClassicModel())[size_t(i)].to);
+            EXPECT_STREQ(options[size_t(i)].increment,
+                         SeriesOptions(ClassicModel())[size_t(i)].increment);
+        }
+    }
+    EXPECT_STREQ(SeriesOptions(If97Model())[1].caption, "Pressure [0.000001 to 100]");
 }
 
 }  // namespace

@@ -17,6 +17,26 @@ constexpr double kPressureStep = 0.5;            // MPa along an isenthalp
 
 }  // namespace
 
+std::string IsothermLabel(const std::string& tText) {
+    return "T = " + tText + " K";
+}
+
+std::string IsentropeLabel(const std::string& sText) {
+    return "s = " + sText + " kJ/kg-K";
+}
+
+std::string IsobarLabel(const std::string& pText) {
+    return "P = " + pText + " MPa";
+}
+
+std::string IsochoreLabel(const std::string& vText) {
+    return "v = " + vText + " m^3/kg";
+}
+
+std::string IsenthalpLabel(const std::string& hText) {
+    return "h = " + hText + " kJ/kg";
+}
+
 void DomeSegment(Plan& plan, double Ts) {
     const double sf = SatLiquidEntropy(Ts);
     const double sg = SatVaporEntropy(Ts);
@@ -29,7 +49,7 @@ Plan Isotherm(double T, const std::string& tText) {
     Plan plan;
     plan.Color(kIsothermColor);
     plan.MarkedSegment(kChartMinEntropy, T, kChartMaxEntropy, T);
-    plan.Label("T = " + tText + " K");
+    plan.Label(IsothermLabel(tText));
     return plan;
 }
 
@@ -37,7 +57,7 @@ Plan Isentrope(double s, const std::string& sText) {
     Plan plan;
     plan.Color(kIsentropeColor);
     plan.MarkedSegment(s, kChartMinTemperature, s, kChartMaxTemperature);
-    plan.Label("s = " + sText + " kJ/kg-K");
+    plan.Label(IsentropeLabel(sText));
     return plan;
 }
 
@@ -57,7 +77,7 @@ Plan Isobar(double P, const std::string& pText, CurrentPoint& point) {
         if (T > kChartMaxTemperature) break;
         plan.Refresh();
     }
-    plan.Label("P = " + pText + " MPa");
+    plan.Label(IsobarLabel(pText));
     return plan;
 }
 
@@ -95,14 +115,14 @@ Plan Isochore(double v, const std::string& vText) {
         plan.LineTo(s, T);
         plan.Refresh();
     }
-    plan.Label("v = " + vText + " m^3/kg");
+    plan.Label(IsochoreLabel(vText));
     return plan;
 }
 
 Plan Isenthalp(double h, const std::string& hText) {
     Plan plan;
     plan.Color(kIsenthalpColor);
-    const std::string label = "h = " + hText + " kJ/kg";
+    const std::string label = IsenthalpLabel(hText);
     bool started = false;     // the first point drawn
     bool startedWet = false;  // the first wet point drawn
 

@@ -17,6 +17,14 @@ inline constexpr int kIsobarColor = 13;    // light magenta
 inline constexpr int kIsochoreColor = 2;   // green
 inline constexpr int kIsenthalpColor = 3;  // cyan
 
+// The labels of the lines, quoting the box text as typed: "T = 300 K",
+// "s = 7 kJ/kg-K", "P = 8 MPa", "v = 0.01 m^3/kg", "h = 2500 kJ/kg".
+std::string IsothermLabel(const std::string& tText);
+std::string IsentropeLabel(const std::string& sText);
+std::string IsobarLabel(const std::string& pText);
+std::string IsochoreLabel(const std::string& vText);
+std::string IsenthalpLabel(const std::string& hText);
+
 // A horizontal marked segment at T from s = 0 to s = 12, labelled at its
 // right end: "T = 300 K".
 Plan Isotherm(double T, const std::string& tText);

@@ -7,6 +7,7 @@
 #include "lines/current_point.h"
 #include "lines/plan.h"
 #include "lines/pointer_shape.h"
+#include "model/property_model.h"
 
 // Two filled boxes: the state they define, located and marked, or for the
 // pairs that are not computed, the two lines whose crossing the user reads.
@@ -40,6 +41,10 @@ struct Location {
     // nothing).
     MousePointerShape mousePointer = kMousePointerCross;
     bool beep = false;
+    // The property model's state of the pair, where a location under a
+    // model (lines/model_location.h) found one; the chart's own locations
+    // leave it empty.
+    std::optional<State> state;
 };
 
 // Locates the state of a solved pair from the box values and texts (labels

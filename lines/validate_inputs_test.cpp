@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <variant>
 #include <vector>
+
+#include "model/chart_range.h"
 
 namespace calorix {
 namespace {
@@ -127,6 +130,107 @@ TEST(ValidateInputs, ValidBoxesShowNothing) {
 TEST(ValidateInputs, WithoutAShowFunction) {
     EXPECT_EQ(ValidateInputs(BoxTexts{"0", "", "", "", ""}, nullptr), 1);
     EXPECT_EQ(ValidateInputs(BoxTexts{"300", "", "", "", ""}, nullptr), 0);
+}
+
+// ---- Under a property model --------------------------------------------------
+
+TEST(ModelRanges, OfTheChartsCorrelationsAreTheChartsOwn) {
+    EXPECT_EQ(&ModelRanges(ClassicModel()), &ChartRanges());
+    std::vector<std::string> shown, shownByModel;
+    for (const BoxTexts& texts : {BoxTexts{"0", "", "0", "", "13"}, BoxTexts{"", "60", "", "", ""},
+                                  BoxTexts{"300", "1", "", "", ""}, BoxTexts{}}) {
+        EXPECT_EQ(RangeMessage(texts, ModelRanges(ClassicModel())), RangeMessage(texts));
+        EXPECT_EQ(ValidateInputs(texts, ClassicModel(),
+                                 [&](const std::string& m) { shownByModel.push_back(m); }),
+                  ValidateInputs(texts, [&](const std::string& m) { shown.push_back(m); }));
+    }
+    EXPECT_EQ(shownByModel, shown);
+    EXPECT_EQ(shown.size(), 2u);
+}
+
+const std::vector<BoundRow> kIf97BoundRows = {
+    {kT, "273.16", false}, {kT, "1273.16", false},   {kT, "273.15", true},
+    {kT, "1273.17", true}, {kP, "0.000001", false},  {kP, "100", false},
+    {kP, "60", false},     {kP, "0.00000099", true}, {kP, "100.001", true},
+    {kP, "abc", true},     {kV, "0.00095", false},   {kV, "100000", false},
+    {kV, "0.00094", true}, {kV, "100001", true},     {kV, "abc", true},
+    {kH, "0", false},      {kH, "4700", false},      {kH, "-0.01", true},
+    {kH, "4700.01", true}, {kH, "abc", false},       {kS, "0", false},
+    {kS, "12", false},     {kS, "-0.001", true},     {kS, "12.001", true},
+};
+
+TEST(RangeMessage, ClosedRangeOfEachBoxUnderIf97) {
+    const PropertyRanges& ranges = ModelRanges(If97Model());
+    for (const BoundRow& row : kIf97BoundRows) {
+        const std::optional<std::string> message =
+            RangeMessage(OneBox(row.index, row.text), ranges);
+        EXPECT_EQ(message.has_value(), row.offends) << row.index << " \"" << row.text << '"';
+        if (message) {
+            EXPECT_EQ(*message, kHeader + "        1.  " +
+                                    ranges[static_cast<std::size_t>(row.index)].text + "\r\r");
+        }
+    }
+}
+
+TEST(RangeMessage, ExactTextUnderIf97) {
+    const std::optional<std::string> five =
+        RangeMessage(BoxTexts{"x", "x", "x", "-1", "-1"}, ModelRanges(If97Model()));
+    ASSERT_TRUE(five.has_value());
+    EXPECT_EQ(*five, kHeader +
+                         "        1.  Temperature (273.16 - 1273.16  K)\r\r"
+                         "        2.  Pressure (0.000001 - 100  MPa)\r\r"
+                         "        3.  Specific volume (0.00095  - 100000  m^3/kg)\r\r"
+                         "        4.  Enthalpy (0    - 4700  kJ/kg)\r\r"
+                         "        5.  Entropy (0    - 12  kJ/kg-K)\r\r" +
+                         kMoreover);
+    std::vector<std::string> shown;
+    EXPECT_EQ(ValidateInputs(BoxTexts{"", "120", "", "", ""}, If97Model(),
+                             [&](const std::string& m) { shown.push_back(m); }),
+              1);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0], kHeader + "        1.  Pressure (0.000001 - 100  MPa)\r\r");
+    EXPECT_EQ(ValidateInputs(BoxTexts{"", "60", "", "", ""}, If97Model(), nullptr), 0);
+}
+
+// No value of a state of IAPWS-IF97 on the chart is refused, and the bounds
+// lie close to the extreme states.
+TEST(ModelRanges, OfIf97HoldEveryStateOnTheChart) {
+    const PropertyRanges& ranges = ModelRanges(If97Model());
+    const auto inside = [&ranges](int index, double value) {
+        const PropertyRange& range = ranges[static_cast<std::size_t>(index)];
+        return value >= range.lower && value <= range.upper;
+    };
+    int states = 0;
+    for (int i = 0; i <= 50; ++i) {
+        const double T = kChartMinTemperature + kChartTemperatureSpan * i / 50;
+        for (int j = 0; j <= 48; ++j) {
+            const double s = kChartMaxEntropy * j / 48;
+            const StateOrWhy found = If97Model().StateFrom(Property::kT, T, Property::kS, s);
+            const State* state = std::get_if<State>(&found);
+            if (!state) continue;
+            ++states;
+            EXPECT_TRUE(inside(kP, state->P)) << T << " " << s << ": " << state->P;
+            EXPECT_TRUE(inside(kV, state->v)) << T << " " << s << ": " << state->v;
+            EXPECT_TRUE(inside(kH, state->h)) << T << " " << s << ": " << state->h;
+        }
+    }
+    EXPECT_GT(states, 1500) << "most of the chart has states";
+    // The extremes: the lowest pressure and largest volume at the
+    // bottom-right corner, the densest state at 100 MPa and 273.16 K, the
+    // largest enthalpy at the top-right corner.
+    const State corner =
+        std::get<State>(If97Model().StateFrom(Property::kT, 273.16, Property::kS, 12));
+    EXPECT_TRUE(inside(kP, corner.P));
+    EXPECT_LT(corner.P, 2 * ranges[kP].lower);
+    EXPECT_GT(corner.v, 0.9 * ranges[kV].upper);
+    const State densest =
+        std::get<State>(If97Model().StateFrom(Property::kT, 273.16, Property::kP, 100));
+    EXPECT_TRUE(inside(kV, densest.v));
+    EXPECT_LT(densest.v, 1.01 * ranges[kV].lower);
+    const State hottest =
+        std::get<State>(If97Model().StateFrom(Property::kT, 1273.16, Property::kS, 12));
+    EXPECT_TRUE(inside(kH, hottest.h));
+    EXPECT_GT(hottest.h, 0.98 * ranges[kH].upper);
 }
 
 }  // namespace

@@ -35,6 +35,11 @@ struct PanelValues {
     // The value texts of the panel's lines (ReadoutText, sign position
     // included): " 373.15", " .1014"; xText is empty without a quality.
     std::string TText, PText, vText, hText, sText, xText;
+    // The property model that gave the state, as chart files name it, and
+    // the phase that model names ("liquid", "wet", "steam", ...); the
+    // chart's correlations leave the phase empty, their region names it.
+    std::string model = "classic";
+    std::string phase;
     bool operator==(const PanelValues&) const = default;
 };
 
