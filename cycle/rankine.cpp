@@ -496,10 +496,11 @@ class Builder {
         }
         cycle_.carnotEfficiency = 1 - cycle_.lowestTemperature / cycle_.highestTemperature;
         if (!approximated.empty()) {
-            cycle_.note = std::string("the model has no compressed liquid: the pump ") +
-                          (count == 1 ? "outlet (state " : "outlets (states ") + approximated +
-                          ") come from the incompressible-liquid approximation w = v1 (P2 - P1) "
-                          "/ eta, h2 = h1 + w, with the pump inlet's T, s and v";
+            cycle_.note =
+                "the model has no compressed liquid: the incompressible-liquid approximation "
+                "w = v1 (P2 - P1) / eta, h2 = h1 + w gives the pump " +
+                std::string(count == 1 ? "outlet (state " : "outlets (states ") + approximated +
+                "), at the pump inlet's T, s and v";
         }
         return std::move(cycle_);
     }
