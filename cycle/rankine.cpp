@@ -85,6 +85,11 @@ class Builder {
 
     RankineCycle Build() {
         CheckInputs();
+        // The turbine inlet first: the boiler pressure is the cycle's
+        // highest, so where the model has this steam it covers every pressure
+        // of the pumps, and a pump outlet it does not give is a liquid it
+        // lacks (not a pressure beyond its range).
+        inletState_ = TurbineInlet();
         BuildFeedwater();
         BuildTurbine();
         return Finish();
@@ -293,7 +298,7 @@ class Builder {
     // extractions, with each heater's extraction fraction from its energy
     // balance.
     void BuildTurbine() {
-        inlet_ = Add(TurbineInlet());
+        inlet_ = Add(inletState_);
         if (inputs_.reheat) {
             const std::optional<Saturation> saturation =
                 model_.SaturationAtPressure(inputs_.reheat->pressure);
@@ -522,6 +527,7 @@ class Builder {
     std::vector<Stage> stages_;
     std::vector<std::pair<int, std::size_t>> extractions_;  // stage, level
     std::vector<Reheating> reheats_;
+    State inletState_;
     int inlet_ = 0;
     int exhaust_ = 0;
     double condenserMass_ = 1;

@@ -29,9 +29,12 @@
 // pump's outlet comes from the incompressible-liquid approximation
 // w = v1 (P2 - P1) / eta, h2 = h1 + w, with the pump inlet's T, s and v (so
 // it lies on the saturated-liquid line of the chart), and the result says
-// so. The choice is made state by state: the model is asked for the pump's
-// isentropic outlet (P2, s1), and the approximation stands in only where the
-// model answers that this state lies outside it.
+// so. The choice is made state by state, never by the model's name: the
+// model is asked for the pump's isentropic outlet (P2, s1), and the
+// approximation stands in only where the model answers that this state lies
+// outside it. The turbine inlet, at the cycle's highest pressure, is found
+// first, so such an answer means a liquid the model lacks, not a pressure
+// beyond its range.
 //
 // Units: T in K, P in MPa, v in m^3/kg, h, q and w in kJ/kg (per kg of the
 // stream of each process, per kg of boiler flow for the cycle's totals), s in

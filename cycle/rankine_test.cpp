@@ -567,6 +567,12 @@ TEST(Rankine, EveryImpossibleCycleIsATypedError) {
          I::kBoilerPressure, P::kNoSaturation},
         {"inlet outside the model", [](auto& in) { in.turbineInletTemperature = 2500; },
          I::kTurbineInletTemperature, P::kOutsideModel},
+        {"boiler above the model's pressures",
+         [](auto& in) {
+             in.boilerPressure = 150;
+             in.turbineInletTemperature = 800;
+         },
+         I::kTurbineInletTemperature, P::kOutsideModel},
         {"condenser below the triple point", [](auto& in) { in.condenserPressure = 0.0001; },
          I::kCondenserPressure, P::kNoSaturation},
         {"reheat below saturation", [](auto& in) { in.reheat->temperature = 500; },
