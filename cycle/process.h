@@ -113,10 +113,11 @@ struct ProcessPath {
 // - turbine and pump: the isentrope where the entropy does not change (to
 //   1e-3 kJ/(kg K), less than a twip), otherwise schematic, as every
 //   irreversible process is.
-// Curves are refined until, on a chart whose entropy runs from 0 to 12
-// kJ/(kg K) and temperature over 1000 K, no chord strays more than 2e-4 of
-// the chart's span from the curve and none is longer than 1/200 of it
-// (2 twips and 50 twips on a chart 10,000 twips wide).
+// Curves are refined by halving until, on a chart whose entropy runs from 0
+// to 12 kJ/(kg K) and temperature over 1000 K, the curve's middle point
+// strays no more than 2e-4 of the chart's span from each chord, and no chord
+// is longer than 1/100 of it; that middle point is kept, so the segments are
+// about 1/200 long (2 twips and 50 twips on a chart 10,000 twips wide).
 ProcessPath PathOf(const PropertyModel& model, const Process& process);
 
 }  // namespace calorix
