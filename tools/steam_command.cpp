@@ -14,6 +14,7 @@
 #include "steam/saturation_line.h"
 #include "steam/superheated.h"
 #include "steam/water_constants.h"
+#include "tools/cycle_command.h"
 #include "tools/number_arguments.h"
 #include "tools/state_command.h"
 
@@ -200,7 +201,16 @@ void PrintHelp(std::ostream& out) {
            "      the state of two properties as one line of JSON: T in K, P in MPa,\n"
            "      v in m^3/kg, h and u in kJ/kg, s, cp and cv in kJ/kg-K, w in m/s,\n"
            "      x the quality; the chart's correlations (classic, the default) or\n"
-           "      IAPWS-IF97. No state: one line on standard error and status 1.\n";
+           "      IAPWS-IF97. No state: one line on standard error and status 1.\n"
+           "  cycle "
+        << kCycleUsage
+        << "\n"
+           "      the Rankine cycle as one line of JSON: its states in the order of the\n"
+           "      flow, processes, works, heats, efficiencies, extraction fractions and,\n"
+           "      with a net power, mass flow (kg/s) and heat rates (MW). P in MPa, T in\n"
+           "      K, efficiencies from 0 to 1 (1 by default), one --heater-pressure per\n"
+           "      open feedwater heater (at most 10). A cycle that cannot exist: one line\n"
+           "      on standard error naming the option and status 1.\n";
 }
 
 }  // namespace
@@ -253,9 +263,10 @@ int RunSteamCommand(const std::vector<std::string>& args, std::ostream& out, std
         err << "calorix-steam: no name given; see calorix-steam --help\n";
         return 2;
     }
-    if (args[0] == "state") {
+    if (args[0] == "state" || args[0] == "cycle") {
         const std::vector<std::string> rest(args.begin() + 1, args.end());
-        const int status = RunStateCommand(rest, out, err);
+        const int status =
+            args[0] == "state" ? RunStateCommand(rest, out, err) : RunCycleCommand(rest, out, err);
         return status == 0 ? Written(out, err) : status;
     }
     const auto found = Commands().find(args[0]);
