@@ -51,7 +51,10 @@ QSize OpeningSize(const QWidget& frame);
 // Runs --help or --export and gives the exit status: 0 when the help or the
 // picture was written; 2, after one line on standard error, for a bad
 // argument, an unreadable or bad chart file, an unknown extension or a
-// picture that could not be written. Neither needs a display: --export
+// picture that could not be written. The messages a chart file's steps
+// show as it is opened (a value out of range, a series of too many lines)
+// go to standard error, one line each after its step number, and the
+// picture is still written. Neither needs a display: --export
 // takes the offscreen platform when QT_QPA_PLATFORM names none, and shows
 // no window. Nothing for an ordinary start.
 std::optional<int> RunCommandLine(int argc, char** argv);

@@ -110,6 +110,9 @@ class ChartWindow : public DrawingSurface {
     // leaves the chart and its steps as they were; returns false then.
     bool OpenSteps(const std::string& fileName, std::vector<journal::Step> steps,
                    const Progress& progress = {});
+    // The messages the last Open that ran to its end gathered, in order, each
+    // with its step number (counted from 1); empty after a cancelled Open.
+    const std::vector<GatheredMessage>& OpenMessages() const { return openMessages_; }
     // The chart drawn afresh for the current chart frame and layout, and the
     // done steps run again on it, without a message.
     void Rebuild();
@@ -248,6 +251,7 @@ class ChartWindow : public DrawingSurface {
     std::optional<StepOptions> stepOptions_;
     // Set while an Open runs and it has been cancelled.
     bool cancelled_ = false;
+    std::vector<GatheredMessage> openMessages_;
     QMenu* fileMenu_ = nullptr;
     QMenu* editMenu_ = nullptr;
     QAction* undo_ = nullptr;
