@@ -148,7 +148,22 @@ class ChartWindow : public DrawingSurface {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // The side panel with its boxes, buttons and location panel, the axis
+    // labels and the cross-hair, created in this order; places in twips.
     void CreateControls();
+    // The parts of CreateControls, in the order it runs them: the side panel
+    // (750 twips wide until LayOut), the five property boxes and their
+    // letters, the command buttons, the location panel, the tab order of
+    // boxes and buttons, the six axis titles and end values, the two lines
+    // of the cross-hair, and the signals of buttons and mouse.
+    void CreateSidePanel();
+    void CreatePropertyBoxes();
+    void CreateButtons();
+    void CreateLocationPanel();
+    void OrderTabs();
+    void CreateAxisLabels();
+    void CreateCrossHair();
+    void ConnectControls();
     void CreateMenus();
     void CreateKeys();
     // The File and Edit menus of the chart, and Fit chart to window.
