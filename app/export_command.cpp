@@ -14,6 +14,7 @@
 #include "app/tips_file.h"
 #include "chart/chart_window.h"
 #include "chart/export_commands.h"
+#include "chart/replay_messages.h"
 #include "surface/collected_message_boxes.h"
 
 namespace calorix {
@@ -163,7 +164,9 @@ std::string HelpText(const QString& tipsFile) {
            "\n"
            "Exit status: 0 when the picture was written; 2 for a bad argument, a chart\n"
            "file that cannot be read, or a picture that cannot be written (one line on\n"
-           "standard error says why; no file is left behind).\n"
+           "standard error says why; no file is left behind). The messages the chart\n"
+           "file's steps show (a value out of range, say) go to standard error, one line\n"
+           "each after its step number, and the picture is still written.\n"
            "\n"
            "Tips file: " +
            QDir::toNativeSeparators(tipsFile).toStdString() +
@@ -187,6 +190,40 @@ namespace {
 int Fail(const std::string& why) {
     std::cerr << "calorix: " << why << '\n' << std::flush;
     return 2;
+}
+
+// A message box's prompt on one line: a line break (CR, LF or CR LF) becomes
+// a blank, a blank line between parts of the prompt becomes " / ", and the
+// blanks that stood at the ends of its lines are dropped.
+// "Too many lines.\r\rPlease choose\r fewer." -> "Too many lines. / Please choose fewer."
+QString OneLine(QString prompt) {
+    prompt.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QString line;
+    bool blankLine = false;
+    for (const QString& part : prompt.split(QLatin1Char('\n'))) {
+        const QString text = part.trimmed();
+        if (text.isEmpty()) {
+            blankLine = !line.isEmpty();
+            continue;
+        }
+        if (!line.isEmpty()) line += blankLine ? QStringLiteral(" / ") : QStringLiteral(" ");
+        line += text;
+        blankLine = false;
+    }
+    return line;
+}
+
+// The messages the steps of a chart file showed as it was opened, one line
+// each on standard error: "calorix: cycle.calorix: step 3: ...".
+void ReportStepMessages(const std::string& chartFile,
+                        const std::vector<GatheredMessage>& messages) {
+    for (const GatheredMessage& message : messages) {
+        std::cerr << "calorix: " << chartFile << ": ";
+        if (message.step > 0) std::cerr << "step " << message.step << ": ";
+        std::cerr << OneLine(message.prompt).toStdString() << '\n';
+    }
+    std::cerr << std::flush;
 }
 
 // Qt's notes about the platform ("XDG_RUNTIME_DIR not set") are no business
@@ -239,6 +276,8 @@ int RunExport(const ExportRequest& request, const char* programName) {
             why.replace(QLatin1Char('\n'), QLatin1Char(' '));
             return Fail(why.simplified().toStdString());
         }
+        // The messages of its steps are told, and the picture is still taken.
+        ReportStepMessages(request.chartFile, chart->OpenMessages());
         QApplication::processEvents();
     }
 

@@ -58,9 +58,12 @@ QSize OpeningSize(const QWidget& frame);
 // help, the version or the picture was written; 1 when the help or the
 // version could not be written to the standard output; 2, after one line on
 // standard error, for a bad argument, an unreadable or bad chart file, an
-// unknown extension or a picture that could not be written. None needs a
-// display: --export takes the offscreen platform when QT_QPA_PLATFORM names
-// none, and shows no window. Nothing for an ordinary start.
+// unknown extension or a picture that could not be written. The messages a
+// chart file's steps show as it is opened (a value out of range, a series
+// of too many lines) go to standard error, one line each after its step
+// number, and the picture is still written. None needs a display: --export
+// takes the offscreen platform when QT_QPA_PLATFORM names none, and shows
+// no window. Nothing for an ordinary start.
 std::optional<int> RunCommandLine(int argc, char** argv);
 
 }  // namespace calorix

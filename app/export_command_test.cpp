@@ -231,6 +231,57 @@ TEST(CalorixProgram, ExportsASavedChart) {
     EXPECT_TRUE(picture.readAll().contains("(T=500, P=1)"));
 }
 
+// The messages a window would show for the steps of a chart file go to
+// standard error, one line each after the step's number; the picture, with
+// the steps that drew, is still written.
+TEST(CalorixProgram, TellsTheMessagesOfAChartFilesStepsAndStillExports) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const struct {
+        const char* name;
+        const char* steps;
+        const char* said;  // standard error after "calorix: PATH: "
+    } cases[] = {
+        {"range.calorix",
+         R"({"command": "locate", "boxes": ["500", "1", "", "", ""]},
+            {"command": "locate", "boxes": ["2000", "", "", "", ""]})",
+         "step 2: The value specified for the following variables is beyond the limits of the "
+         "T-s diagram / Make sure that the values are in the range given against each "
+         "parameter / 1.  Temperature (273.16 - 1273.16  K)\n"},
+        {"series.calorix",
+         R"({"command": "series", "property": 2, "from": "0", "to": "2", "count": "2000"},
+            {"command": "locate", "boxes": ["500", "1", "", "", ""]},
+            {"command": "series", "property": 0, "from": "300", "to": "301",
+             "increment": "0.0001", "mode": "increment"})",
+         "step 1: This series would draw more than 1000 lines. / Please choose a larger "
+         "increment or fewer points.\n"},
+    };
+    for (const auto& [name, steps, said] : cases) {
+        QFile chartFile(dir.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(chartFile.open(QIODevice::WriteOnly));
+        chartFile.write(R"({"format": "calorix-chart", "version": 1, "steps": [)");
+        chartFile.write(steps);
+        chartFile.write("]}");
+        chartFile.close();
+        const std::string path = chartFile.fileName().toStdString();
+        const QString svg = dir.filePath(QString::fromLatin1(name) + QStringLiteral(".svg"));
+        const ProgramOutcome outcome = RunProgram({"--export", svg.toStdString(), path});
+        EXPECT_EQ(outcome.status, 0) << name << ": " << outcome.err;
+        EXPECT_EQ(outcome.out, "") << name;
+        std::string expected = "calorix: " + path + ": " + said;
+        if (std::string(name) == "series.calorix") {
+            // The third step's series is refused too, with its own number.
+            expected += "calorix: " + path +
+                        ": step 3: This series would draw more than 1000 lines. / Please choose "
+                        "a larger increment or fewer points.\n";
+        }
+        EXPECT_EQ(outcome.err, expected) << name;
+        QFile picture(svg);
+        ASSERT_TRUE(picture.open(QIODevice::ReadOnly)) << name;
+        EXPECT_TRUE(picture.readAll().contains("(T=500, P=1)")) << name;
+    }
+}
+
 TEST(CalorixProgram, FailsWithStatusTwoAndOneLineAndLeavesNoFile) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());

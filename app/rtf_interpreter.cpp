@@ -1,20 +1,15 @@
 #include "app/rtf_interpreter.h"
 
-#include <QChar>
-#include <QColor>
-#include <QFont>
-#include <QLatin1String>
-#include <QString>
-#include <QStringList>
+#include <QtGlobal>
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <string_view>
-#include <unordered_map>
 #include <vector>
 
+#include "app/rtf_control_words.h"
 #include "app/rtf_document_writer.h"
+#include "app/rtf_tables.h"
 #include "app/rtf_tokenizer.h"
 
 namespace calorix::rtf {
@@ -22,7 +17,6 @@ namespace {
 
 // Limits that keep hostile input from growing the reader's own state.
 constexpr qsizetype kMaxGroupDepth = 256;  // nested groups with their own state
-constexpr qsizetype kMaxFontNameLength = 256;
 constexpr int kMaxUnicodeSkip = 255;
 
 // Windows-1252 characters 0x80..0x9F; 0 marks the five unassigned codes.
@@ -37,222 +31,6 @@ char16_t DecodeWindows1252(unsigned char byte) {
     return byte;
 }
 
-// The control words the reader acts on.
-enum class Word {
-    kSkipDestination,
-    kFontTable,
-    kColorTable,
-    kPar,
-    kLine,
-    kTab,
-    kPard,
-    kPlain,
-    kBold,
-    kItalic,
-    kUnderline,
-    kUnderlineNone,
-    kFontSize,
-    kFont,
-    kDefaultFont,
-    kColor,
-    kUnicode,
-    kUnicodeSkip,
-    kAlignLeft,
-    kAlignCenter,
-    kAlignRight,
-    kAlignJustify,
-    kFamilyNil,
-    kFamilyRoman,
-    kFamilySwiss,
-    kFamilyModern,
-    kFamilyScript,
-    kFamilyDecor,
-    kPitch,
-    kRed,
-    kGreen,
-    kBlue,
-    kCharacter,  // a word that stands for one character, e.g. \emdash
-};
-
-struct WordInfo {
-    Word word;
-    char16_t character = 0;  // for Word::kCharacter
-};
-
-struct NamedWord {
-    std::string_view name;
-    WordInfo info;
-};
-
-// Words that format text, break it or stand for a character.
-constexpr NamedWord kTextWords[] = {
-    {"par", {Word::kPar}},
-    {"sect", {Word::kPar}},
-    {"page", {Word::kPar}},
-    {"row", {Word::kPar}},
-    {"line", {Word::kLine}},
-    {"tab", {Word::kTab}},
-    {"cell", {Word::kTab}},
-    {"pard", {Word::kPard}},
-    {"plain", {Word::kPlain}},
-    {"b", {Word::kBold}},
-    {"i", {Word::kItalic}},
-    {"ul", {Word::kUnderline}},
-    {"uld", {Word::kUnderline}},
-    {"uldash", {Word::kUnderline}},
-    {"uldb", {Word::kUnderline}},
-    {"ulth", {Word::kUnderline}},
-    {"ulw", {Word::kUnderline}},
-    {"ulwave", {Word::kUnderline}},
-    {"ulnone", {Word::kUnderlineNone}},
-    {"fs", {Word::kFontSize}},
-    {"f", {Word::kFont}},
-    {"cf", {Word::kColor}},
-    {"u", {Word::kUnicode}},
-    {"uc", {Word::kUnicodeSkip}},
-    {"ql", {Word::kAlignLeft}},
-    {"qc", {Word::kAlignCenter}},
-    {"qr", {Word::kAlignRight}},
-    {"qj", {Word::kAlignJustify}},
-    {"emdash", {Word::kCharacter, 0x2014}},
-    {"endash", {Word::kCharacter, 0x2013}},
-    {"bullet", {Word::kCharacter, 0x2022}},
-    {"lquote", {Word::kCharacter, 0x2018}},
-    {"rquote", {Word::kCharacter, 0x2019}},
-    {"ldblquote", {Word::kCharacter, 0x201C}},
-    {"rdblquote", {Word::kCharacter, 0x201D}},
-    {"emspace", {Word::kCharacter, 0x2003}},
-    {"enspace", {Word::kCharacter, 0x2002}},
-    {"qmspace", {Word::kCharacter, 0x2005}},
-    {"zwj", {Word::kCharacter, 0x200D}},
-    {"zwnj", {Word::kCharacter, 0x200C}},
-};
-
-// Words of the font and colour tables.
-constexpr NamedWord kTableWords[] = {
-    {"fonttbl", {Word::kFontTable}},
-    {"colortbl", {Word::kColorTable}},
-    {"deff", {Word::kDefaultFont}},
-    {"fnil", {Word::kFamilyNil}},
-    {"ftech", {Word::kFamilyNil}},
-    {"fbidi", {Word::kFamilyNil}},
-    {"froman", {Word::kFamilyRoman}},
-    {"fswiss", {Word::kFamilySwiss}},
-    {"fmodern", {Word::kFamilyModern}},
-    {"fscript", {Word::kFamilyScript}},
-    {"fdecor", {Word::kFamilyDecor}},
-    {"fprq", {Word::kPitch}},
-    {"red", {Word::kRed}},
-    {"green", {Word::kGreen}},
-    {"blue", {Word::kBlue}},
-};
-
-// Destinations whose content is not shown. The visible text of a field
-// (\fldrslt) and of list numbers (\pntext, \listtext) is kept.
-constexpr std::string_view kSkippedDestinations[] = {"info",
-                                                     "pict",
-                                                     "stylesheet",
-                                                     "header",
-                                                     "headerl",
-                                                     "headerr",
-                                                     "headerf",
-                                                     "footer",
-                                                     "footerl",
-                                                     "footerr",
-                                                     "footerf",
-                                                     "object",
-                                                     "objdata",
-                                                     "fldinst",
-                                                     "themedata",
-                                                     "datastore",
-                                                     "xmlnstbl",
-                                                     "listtable",
-                                                     "listoverridetable",
-                                                     "rsidtbl",
-                                                     "generator",
-                                                     "filetbl",
-                                                     "revtbl",
-                                                     "pn",
-                                                     "footnote",
-                                                     "annotation",
-                                                     "atnid",
-                                                     "atnauthor",
-                                                     "bkmkstart",
-                                                     "bkmkend",
-                                                     "userprops",
-                                                     "docvar",
-                                                     "ftnsep",
-                                                     "ftnsepc",
-                                                     "ftncn",
-                                                     "aftnsep",
-                                                     "aftnsepc",
-                                                     "aftncn",
-                                                     "xe",
-                                                     "tc",
-                                                     "nonshppict",
-                                                     "shp",
-                                                     "shpinst",
-                                                     "sp",
-                                                     "sn",
-                                                     "sv",
-                                                     "template",
-                                                     "private",
-                                                     "comment",
-                                                     "title",
-                                                     "subject",
-                                                     "author",
-                                                     "operator",
-                                                     "keywords",
-                                                     "doccomm",
-                                                     "company",
-                                                     "creatim",
-                                                     "revtim",
-                                                     "printim",
-                                                     "buptim",
-                                                     "falt",
-                                                     "panose",
-                                                     "fname",
-                                                     "fontemb",
-                                                     "fontfile",
-                                                     "latentstyles",
-                                                     "colorschememapping",
-                                                     "expandedcolortbl",
-                                                     "mmathPr",
-                                                     "pgdsctbl",
-                                                     "picprop",
-                                                     "blipuid",
-                                                     "passwordhash"};
-
-// The word a control word names; null for a word the reader ignores.
-const WordInfo* FindWord(std::string_view name) {
-    static const std::unordered_map<std::string_view, WordInfo> table = [] {
-        std::unordered_map<std::string_view, WordInfo> t;
-        for (const NamedWord& word : kTextWords)
-            t.emplace(word.name, word.info);
-        for (const NamedWord& word : kTableWords)
-            t.emplace(word.name, word.info);
-        for (std::string_view name : kSkippedDestinations)
-            t.emplace(name, WordInfo{Word::kSkipDestination});
-        return t;
-    }();
-    const auto found = table.find(name);
-    return found == table.end() ? nullptr : &found->second;
-}
-
-// Names of common fixed-pitch families, for font tables that do not mark
-// their pitch: "Courier New", "Consolas", "Lucida Console", "DejaVu Sans
-// Mono" are; "Monotype Corsiva" is not.
-bool LooksFixedPitch(const QString& name) {
-    for (const char* part : {"courier", "consolas", "console", "fixedsys"}) {
-        if (name.contains(QLatin1String(part), Qt::CaseInsensitive)) return true;
-    }
-    const QStringList words = name.toLower().split(u' ', Qt::SkipEmptyParts);
-    for (const char* word : {"mono", "monospace", "monospaced", "fixed", "terminal"}) {
-        if (words.contains(QLatin1String(word))) return true;
-    }
-    return false;
-}
-
 enum class Destination : std::uint8_t { kText, kFontTable, kColorTable, kSkip };
 
 // What a group saves on '{' and restores on '}'.
@@ -262,37 +40,126 @@ struct GroupState {
     Destination destination = Destination::kText;
 };
 
-// Font table entries: "\f1\fmodern\fprq1 Courier New;".
-struct FontBuilder {
-    bool active = false;
-    int number = 0;
-    QString name;
-    QFont::StyleHint hint = QFont::AnyStyle;
-    bool fixedPitch = false;
-};
-
-// Colour table entries: "\red255\green0\blue0;"; an entry without
-// components is the default colour.
-struct ColorBuilder {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-    bool any = false;
-};
-
-class Interpreter {
+// The states of the open groups: the document's own state outside every
+// group, then one saved state for each group up to kMaxGroupDepth. Groups
+// nested deeper are read but show nothing and change nothing; only their
+// depth is counted.
+class GroupStack {
   public:
-    explicit Interpreter(DocumentWriter& writer) : writer_(writer) {
+    GroupStack() {
         stack_.reserve(kMaxGroupDepth);
         stack_.push_back(GroupState{});
     }
+
+    // The state of the innermost group with a state of its own.
+    GroupState& State() { return stack_.back(); }
+    // Where text goes: nowhere inside the groups beyond the limit.
+    Destination CurrentDestination() const {
+        return overflowDepth_ > 0 ? Destination::kSkip : stack_.back().destination;
+    }
+    // Whether the innermost open group lies beyond the limit.
+    bool BeyondLimit() const { return overflowDepth_ > 0; }
+    // The open groups with a state of their own; 1 inside the document's
+    // outermost group.
+    std::size_t Depth() const { return stack_.size() - 1; }
+
+    // '{': a group that starts with its parent's state.
+    void Open() {
+        if (overflowDepth_ > 0 || static_cast<qsizetype>(stack_.size()) >= kMaxGroupDepth) {
+            ++overflowDepth_;
+            return;
+        }
+        stack_.push_back(stack_.back());
+    }
+    // '}' of a group beyond the limit: counted off, true; false otherwise.
+    bool CloseBeyondLimit() {
+        if (overflowDepth_ == 0) return false;
+        --overflowDepth_;
+        return true;
+    }
+    // '}' of the innermost group with a state of its own (Depth() > 0): the
+    // state of its parent is restored.
+    void Close() { stack_.pop_back(); }
+
+  private:
+    std::vector<GroupState> stack_;
+    qsizetype overflowDepth_ = 0;
+};
+
+// Words that set the character formatting of a group, \f aside; false for
+// any other word. Sizes in half-points, up to kMaxHalfPoints.
+bool CharacterWord(Word word, const Token& token, CharacterState& character) {
+    const bool on = !token.hasParameter || token.parameter != 0;
+    switch (word) {
+        case Word::kPlain:
+            character = CharacterState{};
+            return true;
+        case Word::kBold:
+            character.bold = on;
+            return true;
+        case Word::kItalic:
+            character.italic = on;
+            return true;
+        case Word::kUnderline:
+            character.underline = on;
+            return true;
+        case Word::kUnderlineNone:
+            character.underline = false;
+            return true;
+        case Word::kFontSize:
+            if (token.hasParameter && token.parameter > 0) {
+                character.halfPoints = std::min(token.parameter, kMaxHalfPoints);
+            }
+            return true;
+        case Word::kColor:
+            character.color = token.hasParameter ? std::max(token.parameter, 0) : 0;
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Words that set the alignment or the Unicode fallback count (in bytes, up
+// to kMaxUnicodeSkip) of a group; false for any other word.
+bool ParagraphWord(Word word, const Token& token, GroupState& state) {
+    switch (word) {
+        case Word::kPard:
+        case Word::kAlignLeft:
+            state.style.alignment = Qt::AlignLeft;
+            return true;
+        case Word::kAlignCenter:
+            state.style.alignment = Qt::AlignHCenter;
+            return true;
+        case Word::kAlignRight:
+            state.style.alignment = Qt::AlignRight;
+            return true;
+        case Word::kAlignJustify:
+            state.style.alignment = Qt::AlignJustify;
+            return true;
+        case Word::kUnicodeSkip:
+            if (token.hasParameter) {
+                state.unicodeSkip = std::clamp(token.parameter, 0, kMaxUnicodeSkip);
+            }
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Reads the tokens into the writer: the groups' states on a GroupStack, the
+// words that format text through CharacterWord and ParagraphWord, the
+// entries of the font and colour tables through a TableReader; text, breaks
+// and destinations here.
+class Interpreter {
+  public:
+    explicit Interpreter(DocumentWriter& writer) : writer_(writer), tables_(writer) {}
 
     void Run(Tokenizer& tokens) {
         Token token;
         while (!writer_.Full() && tokens.Next(token))
             Handle(token);
         // Groups left open at the end are closed here.
-        if (stack_.size() > 1) {
+        if (groups_.Depth() > 0) {
             writer_.FinishParagraph(State().style);
         } else {
             writer_.FlushText(State().style);
@@ -300,17 +167,15 @@ class Interpreter {
     }
 
   private:
-    GroupState& State() { return stack_.back(); }
+    GroupState& State() { return groups_.State(); }
 
-    Destination CurrentDestination() const {
-        return overflowDepth_ > 0 ? Destination::kSkip : stack_.back().destination;
-    }
+    Destination CurrentDestination() const { return groups_.CurrentDestination(); }
 
     void Handle(const Token& token) {
         switch (token.kind) {
             case TokenKind::kGroupOpen:
                 pendingSkip_ = 0;
-                OpenGroup();
+                groups_.Open();
                 break;
             case TokenKind::kGroupClose:
                 pendingSkip_ = 0;
@@ -334,27 +199,14 @@ class Interpreter {
         }
     }
 
-    // Groups nested deeper than kMaxGroupDepth are read but show nothing and
-    // change nothing; only their depth is counted.
-    void OpenGroup() {
-        if (overflowDepth_ > 0 || static_cast<qsizetype>(stack_.size()) >= kMaxGroupDepth) {
-            ++overflowDepth_;
-            return;
-        }
-        stack_.push_back(stack_.back());
-    }
-
     void CloseGroup() {
-        if (overflowDepth_ > 0) {
-            --overflowDepth_;
-            return;
-        }
-        if (stack_.size() <= 1) return;  // a closing brace without its opening one
-        if (State().destination == Destination::kFontTable) CommitFont();
+        if (groups_.CloseBeyondLimit()) return;
+        if (groups_.Depth() == 0) return;  // a closing brace without its opening one
+        if (State().destination == Destination::kFontTable) tables_.EndFont();
         // The document's paragraph formatting at its closing brace applies
         // to its last paragraph.
-        if (stack_.size() == 2) writer_.FinishParagraph(State().style);
-        stack_.pop_back();
+        if (groups_.Depth() == 1) writer_.FinishParagraph(State().style);
+        groups_.Close();
     }
 
     // After \uN the next `unicodeSkip` characters are the fallback text for
@@ -368,7 +220,7 @@ class Interpreter {
     }
 
     void ControlSymbol(char symbol) {
-        if (overflowDepth_ > 0) return;
+        if (groups_.BeyondLimit()) return;
         switch (symbol) {
             case '\\':
             case '{':
@@ -397,84 +249,28 @@ class Interpreter {
     }
 
     void ControlWord(const Token& token) {
-        if (overflowDepth_ > 0) return;
+        if (groups_.BeyondLimit()) return;
         const WordInfo* info = FindWord(token.word);
         if (info == nullptr) return;
-        if (CharacterWord(info->word, token) || ParagraphWord(info->word, token) ||
+        if (CharacterWord(info->word, token, State().style.character) ||
+            FontWord(info->word, token) || ParagraphWord(info->word, token, State()) ||
             TextWord(*info, token) || DestinationWord(info->word)) {
             return;
         }
-        TableEntryWord(info->word, token);
+        tables_.EntryWord(info->word, token);
     }
 
-    // Words that set the character formatting of the group; false for any
-    // other word.
-    bool CharacterWord(Word word, const Token& token) {
-        CharacterState& character = State().style.character;
-        const bool on = !token.hasParameter || token.parameter != 0;
-        switch (word) {
-            case Word::kPlain:
-                character = CharacterState{};
-                return true;
-            case Word::kBold:
-                character.bold = on;
-                return true;
-            case Word::kItalic:
-                character.italic = on;
-                return true;
-            case Word::kUnderline:
-                character.underline = on;
-                return true;
-            case Word::kUnderlineNone:
-                character.underline = false;
-                return true;
-            case Word::kFontSize:
-                if (token.hasParameter && token.parameter > 0) {
-                    character.halfPoints = std::min(token.parameter, kMaxHalfPoints);
-                }
-                return true;
-            case Word::kFont:
-                if (!token.hasParameter || token.parameter < 0) return true;
-                if (State().destination == Destination::kFontTable) {
-                    StartFont(token.parameter);
-                } else {
-                    character.font = token.parameter;
-                }
-                return true;
-            case Word::kColor:
-                character.color = token.hasParameter ? std::max(token.parameter, 0) : 0;
-                return true;
-            default:
-                return false;
+    // \fN: the font of the group's text, or in the font table the start of
+    // entry N; false for any other word.
+    bool FontWord(Word word, const Token& token) {
+        if (word != Word::kFont) return false;
+        if (!token.hasParameter || token.parameter < 0) return true;
+        if (State().destination == Destination::kFontTable) {
+            tables_.StartFont(token.parameter);
+        } else {
+            State().style.character.font = token.parameter;
         }
-    }
-
-    // Words that set the alignment or the Unicode fallback count of the
-    // group; false for any other word.
-    bool ParagraphWord(Word word, const Token& token) {
-        GroupState& state = State();
-        switch (word) {
-            case Word::kPard:
-            case Word::kAlignLeft:
-                state.style.alignment = Qt::AlignLeft;
-                return true;
-            case Word::kAlignCenter:
-                state.style.alignment = Qt::AlignHCenter;
-                return true;
-            case Word::kAlignRight:
-                state.style.alignment = Qt::AlignRight;
-                return true;
-            case Word::kAlignJustify:
-                state.style.alignment = Qt::AlignJustify;
-                return true;
-            case Word::kUnicodeSkip:
-                if (token.hasParameter) {
-                    state.unicodeSkip = std::clamp(token.parameter, 0, kMaxUnicodeSkip);
-                }
-                return true;
-            default:
-                return false;
-        }
+        return true;
     }
 
     // Words that stand for text: breaks, tabs, special characters and
@@ -521,54 +317,11 @@ class Interpreter {
             case Word::kColorTable:
                 if (state.destination == Destination::kText) {
                     state.destination = Destination::kColorTable;
-                    color_ = {};
+                    tables_.StartColors();
                 }
                 return true;
             default:
                 return false;
-        }
-    }
-
-    // The default font and the words that describe a font or colour table
-    // entry.
-    void TableEntryWord(Word word, const Token& token) {
-        switch (word) {
-            case Word::kDefaultFont:
-                if (token.hasParameter) writer_.SetDefaultFont(std::max(token.parameter, 0));
-                break;
-            case Word::kFamilyNil:
-                font_.hint = QFont::AnyStyle;
-                break;
-            case Word::kFamilyRoman:
-                font_.hint = QFont::Serif;
-                break;
-            case Word::kFamilySwiss:
-                font_.hint = QFont::SansSerif;
-                break;
-            case Word::kFamilyModern:
-                font_.hint = QFont::TypeWriter;
-                font_.fixedPitch = true;
-                break;
-            case Word::kFamilyScript:
-                font_.hint = QFont::Cursive;
-                break;
-            case Word::kFamilyDecor:
-                font_.hint = QFont::Decorative;
-                break;
-            case Word::kPitch:
-                if (token.hasParameter && token.parameter == 1) font_.fixedPitch = true;
-                break;
-            case Word::kRed:
-                SetColorComponent(color_.red, token);
-                break;
-            case Word::kGreen:
-                SetColorComponent(color_.green, token);
-                break;
-            case Word::kBlue:
-                SetColorComponent(color_.blue, token);
-                break;
-            default:
-                break;
         }
     }
 
@@ -578,12 +331,12 @@ class Interpreter {
         switch (CurrentDestination()) {
             case Destination::kFontTable:
                 if (!escaped && byte == ';') {
-                    CommitFont();
+                    tables_.EndFont();
                     return;
                 }
                 break;
             case Destination::kColorTable:
-                if (!escaped && byte == ';') CommitColor();
+                if (!escaped && byte == ';') tables_.EndColor();
                 return;
             case Destination::kText:
                 break;
@@ -601,10 +354,7 @@ class Interpreter {
                 writer_.AddCharacter(ch, State().style);
                 break;
             case Destination::kFontTable:
-                if (font_.active && font_.name.size() < kMaxFontNameLength && ch >= 0x20 &&
-                    !QChar::isSurrogate(ch)) {
-                    font_.name.append(QChar(ch));
-                }
+                tables_.FontCharacter(ch);
                 break;
             case Destination::kColorTable:
             case Destination::kSkip:
@@ -614,41 +364,10 @@ class Interpreter {
 
     void EndParagraph() { writer_.EndParagraph(State().style); }
 
-    void StartFont(int number) {
-        CommitFont();
-        font_ = FontBuilder{};
-        font_.active = true;
-        font_.number = number;
-    }
-
-    void CommitFont() {
-        if (!font_.active) return;
-        font_.active = false;
-        FontEntry entry;
-        entry.name = font_.name.trimmed();
-        entry.hint = font_.hint;
-        entry.fixedPitch = font_.fixedPitch || LooksFixedPitch(entry.name);
-        if (entry.fixedPitch) entry.hint = QFont::TypeWriter;
-        writer_.DefineFont(font_.number, entry);
-    }
-
-    void SetColorComponent(int& component, const Token& token) {
-        if (!token.hasParameter) return;
-        component = std::clamp(token.parameter, 0, 255);
-        color_.any = true;
-    }
-
-    void CommitColor() {
-        writer_.AddColor(color_.any ? QColor(color_.red, color_.green, color_.blue) : QColor());
-        color_ = ColorBuilder{};
-    }
-
     DocumentWriter& writer_;
-    std::vector<GroupState> stack_;
-    qsizetype overflowDepth_ = 0;
+    GroupStack groups_;
+    TableReader tables_;
     int pendingSkip_ = 0;
-    FontBuilder font_;
-    ColorBuilder color_;
 };
 
 }  // namespace

@@ -8,12 +8,16 @@ add_library(calorix_rtf STATIC
     ${CMAKE_CURRENT_LIST_DIR}/font_choice.h
     ${CMAKE_CURRENT_LIST_DIR}/regular_file.cpp
     ${CMAKE_CURRENT_LIST_DIR}/regular_file.h
+    ${CMAKE_CURRENT_LIST_DIR}/rtf_control_words.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/rtf_control_words.h
     ${CMAKE_CURRENT_LIST_DIR}/rtf_document_writer.cpp
     ${CMAKE_CURRENT_LIST_DIR}/rtf_document_writer.h
     ${CMAKE_CURRENT_LIST_DIR}/rtf_interpreter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/rtf_interpreter.h
     ${CMAKE_CURRENT_LIST_DIR}/rtf_reader.cpp
     ${CMAKE_CURRENT_LIST_DIR}/rtf_reader.h
+    ${CMAKE_CURRENT_LIST_DIR}/rtf_tables.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/rtf_tables.h
     ${CMAKE_CURRENT_LIST_DIR}/rtf_tokenizer.cpp
     ${CMAKE_CURRENT_LIST_DIR}/rtf_tokenizer.h)
 target_include_directories(calorix_rtf PUBLIC ${CMAKE_CURRENT_LIST_DIR}/..)
@@ -48,9 +52,11 @@ if(CALORIX_FUZZ)
             ${CMAKE_CURRENT_LIST_DIR}/rtf_reader_fuzz.cpp
             ${CMAKE_CURRENT_LIST_DIR}/font_choice.cpp
             ${CMAKE_CURRENT_LIST_DIR}/regular_file.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/rtf_control_words.cpp
             ${CMAKE_CURRENT_LIST_DIR}/rtf_document_writer.cpp
             ${CMAKE_CURRENT_LIST_DIR}/rtf_interpreter.cpp
             ${CMAKE_CURRENT_LIST_DIR}/rtf_reader.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/rtf_tables.cpp
             ${CMAKE_CURRENT_LIST_DIR}/rtf_tokenizer.cpp)
         target_include_directories(rtf_reader_fuzz PRIVATE ${CMAKE_CURRENT_LIST_DIR}/..)
         target_link_libraries(rtf_reader_fuzz PRIVATE Qt6::Gui)

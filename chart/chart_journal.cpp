@@ -311,12 +311,13 @@ bool ChartWindow::OpenSteps(const std::string& fileName, std::vector<journal::St
     journal::Step step{journal::OpenCommand{fileName, std::move(steps), model}};
     ChartState before = StateBefore(step);
     cancelled_ = false;
+    openMessages_.clear();
     replayMessages_.StartGathering();
     {
         const QuietReplay quiet(*this, *panel_);
         RunStep(step, progress);
     }
-    const std::vector<GatheredMessage> gathered = replayMessages_.StopGathering();
+    std::vector<GatheredMessage> gathered = replayMessages_.StopGathering();
     if (std::exchange(cancelled_, false)) {
         RestoreState(before);
         return false;
@@ -328,6 +329,7 @@ bool ChartWindow::OpenSteps(const std::string& fileName, std::vector<journal::St
         messages_.MsgBox(QStringLiteral("Opening %1:\r\r").arg(QString::fromStdString(fileName)) +
                          ReplayMessages::Summary(gathered));
     }
+    openMessages_ = std::move(gathered);
     return true;
 }
 

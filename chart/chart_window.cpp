@@ -59,6 +59,18 @@ ChartWindow::ChartWindow(ChartFrame& chartFrame, calorix::CurrentPoint& currentP
 }
 
 void ChartWindow::CreateControls() {
+    CreateSidePanel();
+    CreatePropertyBoxes();
+    CreateButtons();
+    CreateLocationPanel();
+    OrderTabs();
+    CreateAxisLabels();
+    CreateCrossHair();
+    ConnectControls();
+    DockSidePanel();
+}
+
+void ChartWindow::CreateSidePanel() {
     sidePanel_ = new SidePanel(QStringLiteral("Picture1"), this);
     sidePanel_->setFrameShape(QFrame::Panel);
     sidePanel_->setFrameShadow(QFrame::Sunken);
@@ -70,7 +82,9 @@ void ChartWindow::CreateControls() {
         crossHairHorizontal_->SetVisible(false);
     });
     SetPlace(*sidePanel_, {0, 0, 750, 6210});
+}
 
+void ChartWindow::CreatePropertyBoxes() {
     for (int i = 0; i < kPropertyCount; ++i) {
         boxes_[size_t(i)] = new PropertyBox(IndexedName("Text1", i), sidePanel_);
         boxes_[size_t(i)]->setToolTip(QString::fromLatin1(kBoxTips[i]));
@@ -79,7 +93,9 @@ void ChartWindow::CreateControls() {
                                                  QString::fromLatin1(kBoxLetters[i]), sidePanel_);
         SetPlace(*boxLabels_[size_t(i)], {20, kBoxTops[i], 180, 255});
     }
+}
 
+void ChartWindow::CreateButtons() {
     // Enter presses a button only while it has the focus; otherwise Locate.
     auto button = [this](const char* name, const char* caption, ControlPlace place) {
         QPushButton* b =
@@ -93,7 +109,9 @@ void ChartWindow::CreateControls() {
     plotButton_ = button("Command4", "Plot...", {30, 3690, kButtonWidth, kButtonHeight});
     clearBoxesButton_ = button("Command5", "Clr boxes", {0, -500, kButtonWidth, kButtonHeight});
     locateButton_->setDefault(true);
+}
 
+void ChartWindow::CreateLocationPanel() {
     panel_ = new CaptionLabel(QStringLiteral("Label3"), QStringLiteral("Location:"), sidePanel_);
     QFont fixed(QStringLiteral("Courier New"));
     fixed.setStyleHint(QFont::TypeWriter);
@@ -101,13 +119,17 @@ void ChartWindow::CreateControls() {
     panel_->setFont(fixed);
     panel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SetPlace(*panel_, {45, 4080, 945, 210});
+}
 
+void ChartWindow::OrderTabs() {
     // Tab order: the five boxes, then Draw, Locate, Clear, Plot..., Clr boxes.
     QWidget* order[] = {boxes_[0],   boxes_[1],     boxes_[2],    boxes_[3],   boxes_[4],
                         drawButton_, locateButton_, clearButton_, plotButton_, clearBoxesButton_};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
+}
 
+void ChartWindow::CreateAxisLabels() {
     // The axis titles and end values lie on the drawing, over the chart.
     const ControlPlace axisPlaces[6] = {{90, 1470, 165, 2370}, {2940, 4470, 1200, 195},
                                         {60, 540, 540, 195},   {6210, 4200, 540, 195},
@@ -126,10 +148,14 @@ void ChartWindow::CreateControls() {
         label->SetCaption(QString::fromLatin1(axisCaptions[i]));
         axisLabels_[size_t(i)] = label;
     }
+}
 
+void ChartWindow::CreateCrossHair() {
     crossHairVertical_ = AddLineControl(QStringLiteral("Line1"), QColor(192, 192, 192));
     crossHairHorizontal_ = AddLineControl(QStringLiteral("Line2"), QColor(192, 192, 192));
+}
 
+void ChartWindow::ConnectControls() {
     connect(drawButton_, &QPushButton::clicked, this, &ChartWindow::OnDrawClicked);
     connect(clearButton_, &QPushButton::clicked, this, &ChartWindow::OnClearClicked);
     connect(locateButton_, &QPushButton::clicked, this, &ChartWindow::OnLocateClicked);
@@ -137,7 +163,6 @@ void ChartWindow::CreateControls() {
     connect(this, &DrawingSurface::MouseMove, this, &ChartWindow::OnMouseMoved);
     connect(this, &DrawingSurface::MouseDown, this, &ChartWindow::OnChartClicked);
     connect(plotButton_, &QPushButton::clicked, this, &ChartWindow::PlotRequested);
-    DockSidePanel();
 }
 
 void ChartWindow::CreateMenus() {

@@ -113,6 +113,9 @@ class ChartWindow : public DrawingSurface {
     // The file's steps start under its model.
     bool OpenSteps(const std::string& fileName, std::vector<journal::Step> steps,
                    const Progress& progress = {}, const std::string& model = "classic");
+    // The messages the last Open that ran to its end gathered, in order, each
+    // with its step number (counted from 1); empty after a cancelled Open.
+    const std::vector<GatheredMessage>& OpenMessages() const { return openMessages_; }
     // The chart drawn afresh for the current chart frame and layout, and the
     // done steps run again on it, without a message.
     void Rebuild();
@@ -160,7 +163,22 @@ class ChartWindow : public DrawingSurface {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // The side panel with its boxes, buttons and location panel, the axis
+    // labels and the cross-hair, created in this order; places in twips.
     void CreateControls();
+    // The parts of CreateControls, in the order it runs them: the side panel
+    // (750 twips wide until LayOut), the five property boxes and their
+    // letters, the command buttons, the location panel, the tab order of
+    // boxes and buttons, the six axis titles and end values, the two lines
+    // of the cross-hair, and the signals of buttons and mouse.
+    void CreateSidePanel();
+    void CreatePropertyBoxes();
+    void CreateButtons();
+    void CreateLocationPanel();
+    void OrderTabs();
+    void CreateAxisLabels();
+    void CreateCrossHair();
+    void ConnectControls();
     void CreateMenus();
     void CreateKeys();
     // The File and Edit menus of the chart, and Fit chart to window.
@@ -274,6 +292,7 @@ class ChartWindow : public DrawingSurface {
     std::optional<StepOptions> stepOptions_;
     // Set while an Open runs and it has been cancelled.
     bool cancelled_ = false;
+    std::vector<GatheredMessage> openMessages_;
     QMenu* fileMenu_ = nullptr;
     QMenu* editMenu_ = nullptr;
     QAction* undo_ = nullptr;
