@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -116,8 +117,7 @@ TEST(ChartFileTest, ABadFileIsRefusedWithItsFirstProblem) {
         {WithSteps(R"({"command": 3})"), "step 1: \"command\" must be a text"},
         {WithSteps(R"({"command": "model", "model": "IF97"})"),
          "step 1: \"model\" must be \"classic\" or \"if97\""},
-        {WithSteps(R"({"command": "model"})"),
-         "step 1: \"model\" must be \"classic\" or \"if97\""},
+        {WithSteps(R"({"command": "model"})"), "step 1: \"model\" must be \"classic\" or \"if97\""},
         {R"({"format": "calorix-chart", "version": 1, "model": 97, "steps": []})",
          "\"model\" must be \"classic\" or \"if97\""},
         {WithSteps(R"("clear")"), "step 1 is not an object"},
@@ -223,6 +223,58 @@ TEST_F(ChartFilesTest, SaveAndOpenThroughTheFileMenuGiveTheSameChart) {
     const size_t steps = Chart().Journal().DoneCount();
     Item("mnuOpenChart").trigger();
     EXPECT_EQ(Chart().Journal().DoneCount(), steps);
+}
+
+// A chart drawn under IAPWS-IF97 is saved with its model, and opens under
+// it in a program whose option says the chart's correlations; Undo of the
+// Open gives back the correlations' chart.
+TEST_F(ChartFilesTest, AFileSavedUnderIf97OpensUnderIf97) {
+    Type(kP, "1");
+    PressEnter(kP);
+    Item("mnuModelIF97").trigger();
+    Work();
+    const std::vector<Primitive> drawn = Chart().DisplayList();
+    const QString panel = Chart().Panel().Caption();
+    answer_ = Path("if97.calorix");
+    Item("mnuSaveChart").trigger();
+    const ChartFileContents saved = ReadChartFile(answer_);
+    ASSERT_TRUE(saved.Sound());
+    EXPECT_EQ(saved.model, "classic") << "the steps start under the correlations";
+    ASSERT_EQ(saved.steps.size(), 6u) << "isobar, the choice, then the work";
+    EXPECT_EQ(saved.steps[1], journal::Step{journal::ModelCommand{"if97"}});
+
+    // Another program, whose option says the chart's correlations.
+    QSettings(QStringLiteral("Calorix"), QStringLiteral("Calorix"))
+        .setValue(QStringLiteral("Options/PropertyModel"), QStringLiteral("classic"));
+    {
+        ScriptedMessageBoxes otherMessages;
+        FrameWindow other(otherMessages);
+        other.show();
+        QApplication::processEvents();
+        test::SetClientArea(other, 11175, 5880);
+        other.OpenChartWindow();
+        ChartWindow& chart = *other.Chart();
+        ASSERT_EQ(chart.Model().Kind(), ModelKind::kClassic);
+        const std::vector<Primitive> before = chart.DisplayList();
+        ASSERT_TRUE(other.Files().Open(chart, answer_));
+        EXPECT_EQ(chart.Model().Kind(), ModelKind::kIf97);
+        EXPECT_TRUE(chart.DisplayList() == drawn);
+        EXPECT_EQ(chart.Panel().Caption(), panel);
+        chart.Undo();
+        EXPECT_EQ(chart.Model().Kind(), ModelKind::kClassic);
+        EXPECT_TRUE(chart.DisplayList() == before);
+    }
+    frame_->activateWindow();
+    QApplication::processEvents();
+
+    // After an Open the steps saved are the file's and those after it.
+    ASSERT_TRUE(frame_->Files().Open(Chart(), answer_));
+    Type(kT, "600");
+    PressEnter(kT);
+    answer_ = Path("again.calorix");
+    Item("mnuSaveChart").trigger();
+    EXPECT_EQ(ReadChartFile(answer_).model, "classic");
+    EXPECT_EQ(ReadChartFile(answer_).steps.size(), 7u);
 }
 
 TEST_F(ChartFilesTest, ABadFileNamesItselfAndLeavesTheChartUntouched) {

@@ -15,7 +15,6 @@
 #include "app/tips_window.h"
 #include "chart/chart_window.h"
 #include "icon/program_icon.h"
-#include "journal/journal_step.h"
 #include "series/series_dialog.h"
 #include "surface/control_place.h"
 #include "surface/twips.h"
@@ -185,8 +184,7 @@ void FrameWindow::OnChartOpened(ChartWindow* chart) {
                 statusPanels_[2]->setText(x);
             });
     connect(chart, &ChartWindow::ModelChanged, modelPanel_, &QLabel::setText);
-    modelPanel_->setText(
-        QString::fromStdString(journal::ModelCaption(std::string(chart->Model().Name()))));
+    modelPanel_->setText(QString::fromUtf8(ModelCaption(chart->Model().Name())));
     chartFiles_->Attach(*chart);
     ShowMenusOf(chart);
 }

@@ -3,6 +3,7 @@
 
 #include "chart/chart_window.h"
 #include "model/state_region.h"
+#include "readout/model_panel.h"
 #include "readout/state_panel.h"
 #include "surface/message_boxes.h"
 #include "surface/mouse_pointer.h"
@@ -24,6 +25,10 @@ void ChartWindow::OnLocateClicked() {
     // Draw that located nothing the current point is a stale mouse position
     // or an isobar's saturation temperature, not what the user asked for.
     if (!lastDrawLocated_) return;
+    if (lastLocatedState_) {
+        ListModelState(*lastLocatedState_);
+        return;
+    }
 
     double& T = currentPoint_.PointT;
     const double s = currentPoint_.PointS;
@@ -33,6 +38,17 @@ void ChartWindow::OnLocateClicked() {
     Circle(float(p.x()), float(p.y()), float(MarkerRadius()));
     Refresh();
     const StatePanel described = DescribeState(PanelVariant::kLocate, T, s);
+    panel_->SetCaption(QString::fromStdString(described.text));
+    if (described.values) ListState(*described.values);
+    SetMousePointer(kMousePointerCross);
+}
+
+void ChartWindow::ListModelState(const State& state) {
+    // The marker in the colour Draw used last, as for the chart's own states.
+    const QPointF p = Map(state.s, state.T);
+    Circle(float(p.x()), float(p.y()), float(MarkerRadius()));
+    Refresh();
+    const StatePanel described = DescribeModelState(*model_, PanelVariant::kLocate, state);
     panel_->SetCaption(QString::fromStdString(described.text));
     if (described.values) ListState(*described.values);
     SetMousePointer(kMousePointerCross);

@@ -3,6 +3,7 @@
 #include <QAction>
 
 #include "chart/chart_window.h"
+#include "lines/model_lines.h"
 #include "numeric/number_text.h"
 #include "steam/saturated_properties.h"
 #include "steam/water_constants.h"
@@ -71,6 +72,16 @@ void ChartWindow::DrawChartBackground() {
     if (!DisplayList().empty() && DisplayList().size() == domeEnd_ &&
         DisplayList().back() == domeLast_) {
         SetForeColor(QBColor(kDomeColor));
+        return;
+    }
+    if (model_->Kind() != ModelKind::kClassic) {
+        // The model's own dome, planned once for each model.
+        if (!domePlan_ || domePlan_->first != model_) domePlan_.emplace(model_, ModelDome(*model_));
+        Replay(domePlan_->second);
+        SetForeColor(QBColor(kDomeColor));
+        domeEnd_ = DisplayList().size();
+        if (!DisplayList().empty()) domeLast_ = DisplayList().back();
+        Refresh();
         return;
     }
     const ChartFrame& f = chartFrame_;

@@ -70,7 +70,7 @@ void ChartWindow::ChooseModel(const std::string& name) {
 void ChartWindow::SetModel(const PropertyModel& model) {
     model_ = &model;
     (model.Kind() == ModelKind::kIf97 ? modelIf97_ : modelClassic_)->setChecked(true);
-    emit ModelChanged(QString::fromStdString(journal::ModelCaption(std::string(model.Name()))));
+    emit ModelChanged(QString::fromUtf8(ModelCaption(model.Name())));
 }
 
 void ChartWindow::RedrawUnderModel(std::span<const journal::Step> before) {

@@ -197,8 +197,16 @@ class ChartWindow : public DrawingSurface {
     // liquid, where they mark nothing: true when the command ends there.
     enum class OutsideMessage { kNone, kShow };
     bool EndsWithoutMarker(double s, double T, OutsideMessage outside);
+    // Under a model other than the chart's correlations: a click at (s, T)
+    // and Locate's listing of the state Draw located.
+    void ClickUnderModel(double s, double T);
+    void ListModelState(const State& state);
     // Drawing point of a state through the chart frame.
     QPointF Map(double s, double T) const;
+
+    // The line of the one filled box under a model other than the chart's
+    // correlations.
+    void DrawModelLine(const BoxTexts& texts);
 
     // Handlers of the buttons and the mouse.
     void OnDrawClicked();
@@ -257,10 +265,14 @@ class ChartWindow : public DrawingSurface {
     MessageBoxes& messages_;
     // Whether the last press of Draw located a state (Locate describes only such a state).
     bool lastDrawLocated_ = false;
+    // Under a model other than the chart's correlations, the state it located.
+    std::optional<State> lastLocatedState_;
     // The display list's length and last entry right after the dome was last
     // drawn: while they stand, the drawing ends with that dome.
     std::size_t domeEnd_ = 0;
     Primitive domeLast_;
+    // The dome of a model other than the chart's correlations, as last planned.
+    std::optional<std::pair<const PropertyModel*, Plan>> domePlan_;
 
     SidePanel* sidePanel_ = nullptr;
     std::array<PropertyBox*, kPropertyCount> boxes_{};

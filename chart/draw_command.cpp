@@ -5,6 +5,8 @@
 
 #include "chart/chart_window.h"
 #include "lines/crossings.h"
+#include "lines/model_lines.h"
+#include "lines/model_location.h"
 #include "lines/single_property_lines.h"
 #include "lines/two_box_location.h"
 #include "lines/validate_inputs.h"
@@ -23,6 +25,7 @@ QString ToQString(const std::string& text) {
 
 void ChartWindow::OnDrawClicked() {
     lastDrawLocated_ = false;
+    lastLocatedState_.reset();
     // The unit suffixes, visible in the boxes, before anything else.
     BoxTexts texts = BoxTextsNow();
     ApplyUnitSuffixes(texts);
@@ -32,12 +35,31 @@ void ChartWindow::OnDrawClicked() {
     }
 
     const auto show = [this](const std::string& message) { messages_.MsgBox(ToQString(message)); };
-    if (ValidateInputs(texts, show) == 1) return;
+    // The chart's correlations keep their own ranges and constructions;
+    // another model has its ranges and draws through the model.
+    const bool classic = model_->Kind() == ModelKind::kClassic;
+    if ((classic ? ValidateInputs(texts, show) : ValidateInputs(texts, *model_, show)) == 1) {
+        return;
+    }
 
     SetMousePointer(kMousePointerHourglass);
     const int filled = CountFilled(texts);
     if (filled > 2) {
         messages_.MsgBox(QStringLiteral("Please specify either 1 or 2 parameters only."));
+    } else if (!classic && filled == 1) {
+        DrawModelLine(texts);
+    } else if (!classic && filled == 2) {
+        SetForeColor(QBColor(kLocationColor));
+        const Location location =
+            LocateModelState(*model_, *FirstFilledPair(texts), texts, currentPoint_);
+        Replay(location.plan);
+        lastDrawLocated_ = location.located;
+        lastLocatedState_ = location.located ? location.state : std::nullopt;
+        if (location.beep) messages_.Beep();
+        if (location.mousePointer != kMousePointerCross) {
+            SetMousePointer(location.mousePointer);
+            return;
+        }
     } else if (filled == 1) {
         if (IsFilled(texts[kT])) {
             Replay(Isotherm(BoxValue(texts[kT]), texts[kT]));
@@ -82,6 +104,21 @@ void ChartWindow::OnDrawClicked() {
         }
     }
     SetMousePointer(kMousePointerCross);
+}
+
+void ChartWindow::DrawModelLine(const BoxTexts& texts) {
+    const PropertyModel& model = *model_;
+    if (IsFilled(texts[kT])) {
+        Replay(ModelIsotherm(model, BoxValue(texts[kT]), texts[kT]));
+    } else if (IsFilled(texts[kS])) {
+        Replay(ModelIsentrope(model, BoxValue(texts[kS]), texts[kS]));
+    } else if (IsFilled(texts[kP])) {
+        Replay(ModelIsobar(model, BoxValue(texts[kP]), texts[kP], currentPoint_));
+    } else if (IsFilled(texts[kV])) {
+        Replay(ModelIsochore(model, BoxValue(texts[kV]), texts[kV]));
+    } else {
+        Replay(ModelIsenthalp(model, BoxValue(texts[kH]), texts[kH]));
+    }
 }
 
 void ChartWindow::DrawTwoLines(int i1, const QString& value1, int i2, const QString& value2) {

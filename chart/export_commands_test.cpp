@@ -276,7 +276,9 @@ TEST_F(ExportCommandsTest, SelectedRowsCopyAsTabSeparatedTextWithAHeader) {
     QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
     const QStringList lines = QGuiApplication::clipboard()->text().split('\n');
     ASSERT_EQ(lines.size(), 4) << "header, two rows and the end of the last line";
-    EXPECT_EQ(lines[0], "No.\tT (K)\tP (MPa)\tv (m^3/kg)\th (kJ/kg)\ts (kJ/kg-K)\tx\tregion");
+    EXPECT_EQ(lines[0],
+              "No.\tT (K)\tP (MPa)\tv (m^3/kg)\th (kJ/kg)\ts (kJ/kg-K)\tx\tregion\tmodel");
+    EXPECT_TRUE(lines[1].endsWith("\tChart correlations")) << lines[1].toStdString();
     EXPECT_TRUE(lines[1].startsWith("1\t400\t")) << lines[1].toStdString();
     EXPECT_TRUE(lines[2].startsWith("3\t450\t")) << lines[2].toStdString();
     EXPECT_EQ(lines[3], "");
@@ -311,13 +313,13 @@ TEST_F(ExportCommandsTest, ExportCsvWritesNumbersThatReadBackExactlyInACommaLoca
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().split('\n');
     ASSERT_EQ(lines.size(), 4);
-    EXPECT_EQ(lines[0], "No.,T (K),P (MPa),v (m^3/kg),h (kJ/kg),s (kJ/kg-K),x,region\r");
+    EXPECT_EQ(lines[0], "No.,T (K),P (MPa),v (m^3/kg),h (kJ/kg),s (kJ/kg-K),x,region,model\r");
     for (int row = 0; row < 2; ++row) {
         QByteArray line = lines[row + 1];
         ASSERT_TRUE(line.endsWith('\r'));
         line.chop(1);
         const QList<QByteArray> fields = line.split(',');
-        ASSERT_EQ(fields.size(), 8);
+        ASSERT_EQ(fields.size(), 9);
         const PanelValues& state = States().States()[std::size_t(row)];
         const double expected[] = {state.T, state.P, state.v, state.h, state.s};
         for (int i = 0; i < 5; ++i) {

@@ -2,8 +2,10 @@
 // every move, and a click that marks the state under the pointer and lists
 // its properties.
 #include "chart/chart_window.h"
+#include "model/chart_range.h"
 #include "model/state_region.h"
 #include "numeric/number_text.h"
+#include "readout/model_panel.h"
 #include "readout/state_panel.h"
 #include "steam/saturated_properties.h"
 #include "surface/mouse_pointer.h"
@@ -33,7 +35,11 @@ void ChartWindow::OnMouseMoved(float x, float y) {
     const QString entropy = QStringLiteral("s = ") + QString::fromStdString(ReadoutText(s, 2, 3)) +
                             QStringLiteral(" kJ/kg-K");
     QString quality;
-    if (StateRegion(s, T) == kWetMixture) {
+    if (model_->Kind() != ModelKind::kClassic) {
+        if (std::optional<double> dryness = ModelQualityAt(*model_, T, s)) {
+            quality = QStringLiteral("x = ") + QString::fromStdString(ReadoutText(*dryness, 2, 3));
+        }
+    } else if (StateRegion(s, T) == kWetMixture) {
         const double sf = SatLiquidEntropy(T);
         double dryness = (s - sf) / (double(SatVaporEntropy(T)) - sf);
         quality = QStringLiteral("x = ") + QString::fromStdString(ReadoutText(dryness, 2, 3));
@@ -53,6 +59,10 @@ void ChartWindow::ClickAt(double s, double T) {
     SetMousePointer(kMousePointerHourglass);
     currentPoint_.PointS = s;
     currentPoint_.PointT = T;
+    if (model_->Kind() != ModelKind::kClassic) {
+        ClickUnderModel(s, T);
+        return;
+    }
     if (EndsWithoutMarker(s, T, OutsideMessage::kShow)) return;
     // The state's place through the chart frame is the clicked point itself,
     // and wherever the frame stands after the chart was laid out afresh.
@@ -62,6 +72,25 @@ void ChartWindow::ClickAt(double s, double T) {
     // A superheated state needs a pressure search. It takes well under a
     // millisecond, so the click runs it without asking first.
     const StatePanel described = DescribeState(PanelVariant::kClick, T, s);
+    panel_->SetCaption(QString::fromStdString(described.text));
+    if (described.values) ListState(*described.values);
+    SetMousePointer(kMousePointerCross);
+}
+
+void ChartWindow::ClickUnderModel(double s, double T) {
+    if (!OnChart(s, T)) {
+        messages_.MsgBox(QStringLiteral("Location outside digram."));
+        SetMousePointer(kMousePointerCross);
+        return;
+    }
+    // Every point of the chart where the model has a state is one: liquid,
+    // wet, steam or supercritical. Where it has none, nothing is marked.
+    const StatePanel described = DescribeModelPoint(*model_, PanelVariant::kClick, T, s);
+    if (described.values) {
+        const QPointF p = Map(s, T);
+        Circle(float(p.x()), float(p.y()), float(MarkerRadius()));
+        Refresh();
+    }
     panel_->SetCaption(QString::fromStdString(described.text));
     if (described.values) ListState(*described.values);
     SetMousePointer(kMousePointerCross);

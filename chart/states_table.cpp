@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "model/property_model.h"
 #include "picture/export_dialogs.h"
 #include "surface/message_boxes.h"
 #include "surface/whole_file.h"
@@ -16,7 +17,17 @@
 namespace calorix {
 namespace {
 
-enum Column { kNumber, kTemperature, kPressure, kVolume, kEnthalpy, kEntropy, kQuality, kRegion };
+enum Column {
+    kNumber,
+    kTemperature,
+    kPressure,
+    kVolume,
+    kEnthalpy,
+    kEntropy,
+    kQuality,
+    kRegion,
+    kModel
+};
 
 QString Shown(const std::string& text) {
     return QString::fromStdString(text).trimmed();
@@ -82,7 +93,9 @@ QVariant StatesModel::data(const QModelIndex& index, int role) const {
             case kQuality:
                 return Shown(state.xText);
             case kRegion:
-                return QString::fromLatin1(RegionName(state.region));
+                return QString::fromUtf8(RegionOf(state));
+            case kModel:
+                return QString::fromUtf8(ModelCaption(state.model));
         }
     } else if (role == Qt::UserRole) {
         switch (index.column()) {
@@ -101,7 +114,7 @@ QVariant StatesModel::data(const QModelIndex& index, int role) const {
             case kQuality:
                 return state.x ? QVariant(*state.x) : QVariant();
         }
-    } else if (role == Qt::TextAlignmentRole && index.column() != kRegion) {
+    } else if (role == Qt::TextAlignmentRole && index.column() < kRegion) {
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     }
     return QVariant();

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "lines/series_values.h"
+#include "model/property_model.h"
 #include "numeric/overloaded.h"
 
 namespace calorix::journal {
@@ -73,7 +74,7 @@ std::string Describe(const Step& step) {
             [](const SeriesCommand& series) { return DescribeSeries(series); },
             [](const ClearCommand&) { return std::string("Clear"); },
             [](const OpenCommand& open) { return "open of " + open.fileName; },
-            [](const ModelCommand& model) { return ModelCaption(model.model); },
+            [](const ModelCommand& model) { return std::string(ModelCaption(model.model)); },
         },
         step.command);
 }
@@ -98,10 +99,6 @@ std::string FlatStartModel(const std::vector<Step>& steps, const std::string& st
         }
     }
     return model;
-}
-
-std::string ModelCaption(const std::string& model) {
-    return model == "if97" ? "IAPWS-IF97" : "Chart correlations";
 }
 
 }  // namespace calorix::journal

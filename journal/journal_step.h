@@ -98,7 +98,4 @@ std::vector<Step> FlatSteps(const std::vector<Step>& steps);
 // startModel when there is none.
 std::string FlatStartModel(const std::vector<Step>& steps, const std::string& startModel);
 
-// The menu's name of a model: "Chart correlations", "IAPWS-IF97".
-std::string ModelCaption(const std::string& model);
-
 }  // namespace calorix::journal

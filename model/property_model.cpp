@@ -42,4 +42,8 @@ const PropertyModel* ModelNamed(std::string_view name) {
     return nullptr;
 }
 
+std::string_view ModelCaption(std::string_view name) {
+    return name == "if97" ? "IAPWS-IF97" : "Chart correlations";
+}
+
 }  // namespace calorix

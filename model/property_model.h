@@ -102,4 +102,8 @@ const PropertyModel& If97Model();
 // The model named "classic" or "if97"; nothing for another name.
 const PropertyModel* ModelNamed(std::string_view name);
 
+// What the menu and the status bar call a model: "if97" -> "IAPWS-IF97",
+// anything else "Chart correlations".
+std::string_view ModelCaption(std::string_view name);
+
 }  // namespace calorix

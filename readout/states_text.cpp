@@ -3,6 +3,7 @@
 #include <charconv>
 #include <system_error>
 
+#include "model/property_model.h"
 #include "model/state_region.h"
 
 namespace calorix {
@@ -40,6 +41,10 @@ std::string_view RegionName(int region) {
     }
 }
 
+std::string_view RegionOf(const PanelValues& state) {
+    return state.phase.empty() ? RegionName(state.region) : std::string_view(state.phase);
+}
+
 std::string FullPrecisionText(double value) {
     char buffer[64];
     const std::to_chars_result result = std::to_chars(buffer, buffer + sizeof buffer, value);
@@ -69,7 +74,8 @@ std::string StatesCsv(const std::vector<NumberedState>& rows) {
                                       FullPrecisionText(state.h),
                                       FullPrecisionText(state.s),
                                       state.x ? FullPrecisionText(*state.x) : std::string(),
-                                      std::string(RegionName(state.region))};
+                                      std::string(RegionOf(state)),
+                                      std::string(ModelCaption(state.model))};
         for (std::size_t i = 0; i < std::size(fields); ++i) {
             if (i > 0) text += ',';
             text += CsvField(fields[i]);
@@ -84,8 +90,8 @@ std::string StatesTabText(const std::vector<NumberedState>& rows) {
     for (const NumberedState& row : rows) {
         const PanelValues& state = row.state;
         const std::string_view fields[] = {
-            Shown(state.TText), Shown(state.PText), Shown(state.vText),      Shown(state.hText),
-            Shown(state.sText), Shown(state.xText), RegionName(state.region)};
+            Shown(state.TText), Shown(state.PText), Shown(state.vText), Shown(state.hText),
+            Shown(state.sText), Shown(state.xText), RegionOf(state),    ModelCaption(state.model)};
         text += std::to_string(row.number);
         for (const std::string_view field : fields) {
             text += '\t';

@@ -12,8 +12,8 @@
 namespace calorix {
 
 // The columns of the table of states, with their units.
-inline constexpr std::array<std::string_view, 8> kStateColumns = {
-    "No.", "T (K)", "P (MPa)", "v (m^3/kg)", "h (kJ/kg)", "s (kJ/kg-K)", "x", "region"};
+inline constexpr std::array<std::string_view, 9> kStateColumns = {
+    "No.", "T (K)", "P (MPa)", "v (m^3/kg)", "h (kJ/kg)", "s (kJ/kg-K)", "x", "region", "model"};
 
 // One row of the table: its number (from 1) and the state it lists.
 struct NumberedState {
@@ -23,6 +23,10 @@ struct NumberedState {
 
 // "wet mixture" or "superheated"; empty for any other region code.
 std::string_view RegionName(int region);
+
+// The region a listed state names: the phase a model gave it ("liquid",
+// "supercritical"), or for the chart's correlations RegionName.
+std::string_view RegionOf(const PanelValues& state);
 
 // The shortest text that reads back as the same double, always with "." as
 // the decimal point: 373.15 -> "373.15", 0.1 -> "0.1", 1e-07 -> "1e-07".

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "readout/model_panel.h"
+
 namespace calorix {
 namespace {
 
@@ -67,6 +69,8 @@ std::vector<NumberedState> SomeStates() {
     rows.push_back({2, *DescribeState(PanelVariant::kLocate, hotT, 7.7).values});
     double smallT = 280.01;
     rows.push_back({3, *DescribeState(PanelVariant::kClick, smallT, 0.5).values});
+    // A compressed liquid of IAPWS-IF97, which names its phase and model.
+    rows.push_back({4, *DescribeModelPoint(If97Model(), PanelVariant::kClick, 400, 1.6).values});
     return rows;
 }
 
@@ -91,24 +95,31 @@ TEST(StatesCsv, ReadsBackToTheSameDoublesWhateverTheLocale) {
 
     const auto records = ReadCsv(csv);
     ASSERT_EQ(records.size(), rows.size() + 1);
-    EXPECT_EQ(records[0], (std::vector<std::string>{"No.", "T (K)", "P (MPa)", "v (m^3/kg)",
-                                                    "h (kJ/kg)", "s (kJ/kg-K)", "x", "region"}));
+    EXPECT_EQ(records[0],
+              (std::vector<std::string>{"No.", "T (K)", "P (MPa)", "v (m^3/kg)", "h (kJ/kg)",
+                                        "s (kJ/kg-K)", "x", "region", "model"}));
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const std::vector<std::string>& record = records[i + 1];
         const PanelValues& state = rows[i].state;
-        ASSERT_EQ(record.size(), 8u);
+        ASSERT_EQ(record.size(), 9u);
         EXPECT_EQ(record[0], std::to_string(rows[i].number));
         EXPECT_EQ(ReadDouble(record[1]), state.T);
         EXPECT_EQ(ReadDouble(record[2]), state.P);
         EXPECT_EQ(ReadDouble(record[3]), state.v);
         EXPECT_EQ(ReadDouble(record[4]), state.h);
         EXPECT_EQ(ReadDouble(record[5]), state.s);
-        if (state.x) {
+        if (state.model == "if97") {
+            EXPECT_EQ(record[6], "");
+            EXPECT_EQ(record[7], "liquid");
+            EXPECT_EQ(record[8], "IAPWS-IF97");
+        } else if (state.x) {
             EXPECT_EQ(ReadDouble(record[6]), *state.x);
             EXPECT_EQ(record[7], "wet mixture");
+            EXPECT_EQ(record[8], "Chart correlations");
         } else {
             EXPECT_EQ(record[6], "");
             EXPECT_EQ(record[7], "superheated");
+            EXPECT_EQ(record[8], "Chart correlations");
         }
         for (const std::string& field : record)
             EXPECT_EQ(field.find(','), std::string::npos) << "no decimal comma: " << field;
@@ -116,7 +127,8 @@ TEST(StatesCsv, ReadsBackToTheSameDoublesWhateverTheLocale) {
 }
 
 TEST(StatesCsv, AnEmptyTableIsTheHeaderAlone) {
-    EXPECT_EQ(StatesCsv({}), "No.,T (K),P (MPa),v (m^3/kg),h (kJ/kg),s (kJ/kg-K),x,region\r\n");
+    EXPECT_EQ(StatesCsv({}),
+              "No.,T (K),P (MPa),v (m^3/kg),h (kJ/kg),s (kJ/kg-K),x,region,model\r\n");
 }
 
 TEST(CsvField, QuotesOnlyWhatNeedsIt) {
@@ -140,21 +152,27 @@ TEST(FullPrecisionText, IsTheShortestTextOfTheSameDouble) {
 
 TEST(StatesTabText, ShowsThePanelsValuesUnderAHeader) {
     const std::vector<NumberedState> rows = SomeStates();
-    const std::string text = StatesTabText({rows[0], rows[1]});
+    const std::string text = StatesTabText({rows[0], rows[1], rows[3]});
     std::vector<std::string> lines;
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
-    ASSERT_EQ(lines.size(), 3u);
+    ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(text.back(), '\n');
     EXPECT_EQ(text.find('\r'), std::string::npos);
-    EXPECT_EQ(lines[0], "No.\tT (K)\tP (MPa)\tv (m^3/kg)\th (kJ/kg)\ts (kJ/kg-K)\tx\tregion");
+    EXPECT_EQ(lines[0],
+              "No.\tT (K)\tP (MPa)\tv (m^3/kg)\th (kJ/kg)\ts (kJ/kg-K)\tx\tregion\tmodel");
     const PanelValues& wet = rows[0].state;
     EXPECT_EQ(lines[1], "1\t373.15\t.1014\t" + wet.vText.substr(1) + "\t" + wet.hText.substr(1) +
-                            "\t" + wet.sText.substr(1) + "\t.445\twet mixture");
+                            "\t" + wet.sText.substr(1) + "\t.445\twet mixture\tChart correlations");
     const PanelValues& hot = rows[1].state;
     EXPECT_EQ(lines[2], "2\t812.34\t" + hot.PText.substr(1) + "\t" + hot.vText.substr(1) + "\t" +
-                            hot.hText.substr(1) + "\t" + hot.sText.substr(1) + "\t\tsuperheated");
+                            hot.hText.substr(1) + "\t" + hot.sText.substr(1) +
+                            "\t\tsuperheated\tChart correlations");
+    const PanelValues& liquid = rows[3].state;
+    EXPECT_EQ(lines[3], "4\t400\t" + liquid.PText.substr(1) + "\t" + liquid.vText.substr(1) + "\t" +
+                            liquid.hText.substr(1) + "\t" + liquid.sText.substr(1) +
+                            "\t\tliquid\tIAPWS-IF97");
 }
 
 }  // namespace

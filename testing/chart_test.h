@@ -51,6 +51,12 @@ class ChartTest : public ChartDriving {
     }
 
     ChartWindow& Chart() override { return *area_->Chart(); }
+    // A click on the chart at the state (s, T) itself, as the mouse reports
+    // it in twips.
+    void ClickOn(double s, double T) {
+        const ChartPoint p = area_->Frame().Map(s, T);
+        emit Chart().MouseDown(float(p.x), float(p.y));
+    }
     std::unique_ptr<ChartArea> area_;
     std::array<QString, 3> readout_;  // T, s and the quality
 };

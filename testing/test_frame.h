@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSettings>
+
 // A frame window with its chart window open, for the GUI tests: headless,
 // with scripted message boxes, and a client area of a chosen size in twips.
 
@@ -26,6 +28,8 @@ inline void SetClientArea(FrameWindow& frame, double width, double height) {
 class FrameTest : public ChartDriving {
   protected:
     void SetUp() override {
+        // Every test starts from a first run: no option kept from another.
+        ClearSettings();
         frame_ = std::make_unique<FrameWindow>(messages_);
         frame_->show();
         // Keys reach shortcuts only in the active window.
@@ -34,6 +38,14 @@ class FrameTest : public ChartDriving {
         SetClientArea(*frame_, 11175, 5880);
         frame_->OpenChartWindow();
         ASSERT_NE(frame_->Chart(), nullptr);
+    }
+
+    void TearDown() override {
+        frame_.reset();
+        ClearSettings();
+    }
+    static void ClearSettings() {
+        QSettings(QStringLiteral("Calorix"), QStringLiteral("Calorix")).clear();
     }
 
     ChartWindow& Chart() override { return *frame_->Chart(); }
