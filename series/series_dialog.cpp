@@ -60,6 +60,9 @@ SeriesDialog::SeriesDialog(QWidget& frame, ChartWindow& chart, MessageBoxes& mes
     setFixedSize(TwipsToPixels(kClientWidth, twipsPerPixel),
                  TwipsToPixels(kClientHeight, twipsPerPixel));
     CreateControls();
+    // The captions name the ranges of the model the chart is drawn on.
+    ShowModelRanges();
+    connect(&chart, &ChartWindow::ModelChanged, this, &SeriesDialog::ShowModelRanges);
     // Without a chart window there is nothing to plot on.
     connect(&chart, &QObject::destroyed, this, &QWidget::close);
     PlaceAndChooseDefaults(frame);
@@ -81,6 +84,14 @@ SeriesDialog* SeriesDialog::Open(QPointer<SeriesDialog>& dialog, QWidget& frame,
     dialog->show();
     dialog->activateWindow();
     return dialog;
+}
+
+void SeriesDialog::ShowModelRanges() {
+    if (!chart_) return;
+    const auto& options = SeriesOptions(chart_->Model());
+    for (int i = 0; i < kPropertyCount; ++i) {
+        propertyOptions_[size_t(i)]->setText(QString::fromLatin1(options[size_t(i)].caption));
+    }
 }
 
 void SeriesDialog::CreateControls() {

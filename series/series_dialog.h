@@ -59,6 +59,8 @@ class SeriesDialog : public QDialog {
 
   private:
     void CreateControls();
+    // The property options' captions name the ranges of the chart's model.
+    void ShowModelRanges();
     // The dialog placed over the frame, with the temperature defaults and
     // "Number of points" chosen.
     void PlaceAndChooseDefaults(QWidget& frame);

@@ -1,4 +1,5 @@
 // The line-series dialog over a real frame and chart window.
+#include <QAction>
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -162,6 +163,17 @@ TEST_F(SeriesDialogTest, EveryControlCarriesItsNameCaptionAndPlace) {
     EXPECT_TRUE(Button("Command2").isDefault());
     EXPECT_FALSE(Button("Command1(0)").isDefault());
     EXPECT_FALSE(Button("Command1(1)").isDefault());
+}
+
+// The property options name the ranges of the model the chart is drawn on,
+// and follow a change of model while the dialog is open.
+TEST_F(SeriesDialogTest, TheCaptionsNameTheRangesOfTheChartsModel) {
+    Chart().findChild<QAction*>("mnuModelIF97")->trigger();
+    EXPECT_EQ(Option("Option1(1)").text(), "Pressure [0.000001 to 100]");
+    EXPECT_EQ(Option("Option1(2)").text(), "Specific volume [0.00095 to 100000]");
+    EXPECT_EQ(Option("Option1(0)").text(), "Temperature [273.16 to 1273.16 K]");
+    Chart().Undo();
+    EXPECT_EQ(Option("Option1(1)").text(), "Pressure [0.00062 to 22]");
 }
 
 TEST_F(SeriesDialogTest, TheOptionButtonsFormTwoSeparateGroups) {
