@@ -1,16 +1,20 @@
-// The chart window at work, offscreen: each single-property Draw with all its
-// refreshes, the same constructions computed by the core alone, and one
-// mouse move with its status-bar readout.
+// The chart window at work, offscreen, under each property model (the last
+// argument: 0 the chart's correlations, 1 IAPWS-IF97): each single-property
+// Draw with all its refreshes, the same constructions computed by the core
+// alone, one mouse move with its status-bar readout, a click with its panel
+// and the default series of isochores.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QPushButton>
 #include <QRadioButton>
 #include <memory>
+#include <string>
 
 #include "app/frame_window.h"
 #include "bench/bench_program.h"
 #include "chart/chart_window.h"
+#include "lines/model_lines.h"
 #include "lines/single_property_lines.h"
 #include "series/series_dialog.h"
 
@@ -24,10 +28,20 @@ const char* const kValues[kPropertyCount] = {"500", "1", "0.5", "3000", "7"};
 const char* const kNames[kPropertyCount] = {"Isotherm", "Isobar", "Isochore", "Isenthalp",
                                             "Isentrope"};
 
-void BM_DrawThroughWindow(benchmark::State& state) {
+const char* const kModels[2] = {"classic", "if97"};
+
+// The program's chart under the model of the benchmark's argument.
+ChartWindow& ChartUnder(benchmark::State& state, int argument) {
     ChartWindow& chart = TheProgram().Chart();
+    const char* model = kModels[state.range(argument)];
+    if (chart.Model().Name() != model) chart.ChooseModel(model);
+    return chart;
+}
+
+void BM_DrawThroughWindow(benchmark::State& state) {
+    ChartWindow& chart = ChartUnder(state, 1);
     const int box = int(state.range(0));
-    state.SetLabel(kNames[box]);
+    state.SetLabel(std::string(kNames[box]) + " " + kModels[state.range(1)]);
     for (auto _ : state) {
         state.PauseTiming();
         chart.Cls();
@@ -37,14 +51,39 @@ void BM_DrawThroughWindow(benchmark::State& state) {
         chart.DrawButton().click();
     }
 }
-BENCHMARK(BM_DrawThroughWindow)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DrawThroughWindow)
+    ->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
 
 void BM_ConstructionInCore(benchmark::State& state) {
     const int box = int(state.range(0));
-    state.SetLabel(kNames[box]);
+    state.SetLabel(std::string(kNames[box]) + " " + kModels[state.range(1)]);
     const double value = std::stod(kValues[box]);
     const std::string text = kValues[box];
     CurrentPoint point;
+    if (state.range(1) == 1) {
+        const PropertyModel& model = If97Model();
+        for (auto _ : state) {
+            switch (box) {
+                case kT:
+                    benchmark::DoNotOptimize(ModelIsotherm(model, value, text));
+                    break;
+                case kP:
+                    benchmark::DoNotOptimize(ModelIsobar(model, value, text, point));
+                    break;
+                case kV:
+                    benchmark::DoNotOptimize(ModelIsochore(model, value, text));
+                    break;
+                case kH:
+                    benchmark::DoNotOptimize(ModelIsenthalp(model, value, text));
+                    break;
+                default:
+                    benchmark::DoNotOptimize(ModelIsentrope(model, value, text));
+                    break;
+            }
+        }
+        return;
+    }
     for (auto _ : state) {
         switch (box) {
             case kT:
@@ -65,10 +104,13 @@ void BM_ConstructionInCore(benchmark::State& state) {
         }
     }
 }
-BENCHMARK(BM_ConstructionInCore)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ConstructionInCore)
+    ->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
 
 void BM_MouseMove(benchmark::State& state) {
-    ChartWindow& chart = TheProgram().Chart();
+    ChartWindow& chart = ChartUnder(state, 0);
+    state.SetLabel(kModels[state.range(0)]);
     float x = 2000, y = 3000;
     for (auto _ : state) {
         x = x > 9000 ? 1000 : x + 7.5f;
@@ -76,12 +118,30 @@ void BM_MouseMove(benchmark::State& state) {
         emit chart.MouseMove(x, y);
     }
 }
-BENCHMARK(BM_MouseMove)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MouseMove)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
+
+// A click on the chart, with its marker and panel; each is taken back
+// (untimed) so that the drawing does not grow.
+void BM_Click(benchmark::State& state) {
+    ChartWindow& chart = ChartUnder(state, 0);
+    state.SetLabel(kModels[state.range(0)]);
+    float x = 2000, y = 3000;
+    for (auto _ : state) {
+        x = x > 9000 ? 1000 : x + 75.f;
+        y = y > 5200 ? 700 : y + 35.f;
+        emit chart.MouseDown(x, y);
+        state.PauseTiming();
+        chart.Undo();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_Click)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
 
 // The longest default series: 19 isochores by the series dialog's OK.
 void BM_SeriesOfIsochores(benchmark::State& state) {
     Program& program = TheProgram();
-    ChartWindow& chart = program.Chart();
+    ChartWindow& chart = ChartUnder(state, 0);
+    state.SetLabel(kModels[state.range(0)]);
     for (auto _ : state) {
         state.PauseTiming();
         chart.Cls();
@@ -95,7 +155,7 @@ void BM_SeriesOfIsochores(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_SeriesOfIsochores)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SeriesOfIsochores)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace calorix
