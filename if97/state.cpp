@@ -13,6 +13,7 @@
 #include "if97/region2.h"
 #include "if97/region3.h"
 #include "if97/region4.h"
+#include "if97/region5.h"
 #include "if97/saturation.h"
 #include "numeric/bracketed_root.h"
 
@@ -25,6 +26,9 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 // pressure, but steam there is an ideal gas whose entropy and volume only
 // grow (at 1e-10 MPa s is above 14 kJ/(kg K) even at 273.15 K).
 constexpr double kLowestPressure = 1e-10;
+
+// MPa m^3/kg in kJ/kg: pressure times volume in the energy balances.
+constexpr double kKilojoulePerMegapascal = 1000;
 
 // Steps of the parameter of a search below these end it: temperatures to
 // 1e-12 of their value, ln P to 1e-14, densities to 1e-14 of theirs.
@@ -55,6 +59,13 @@ double HighestTemperature(double P) {
     return P <= kMaxHighPressure ? kMaxHighTemperature : kMaxTemperature;
 }
 
+// The saturation pressure at 623.15 K, below which an isobar crosses the
+// dome between regions 1 and 2.
+double Region12Pressure() {
+    static const double pressure = SaturationPressure(kRegion13Temperature);
+    return pressure;
+}
+
 double LowestSaturationPressure() {
     static const double lowest = SaturationPressure(kMinTemperature);
     return lowest;
@@ -80,6 +91,27 @@ struct Sample {
     double slope = 0;
 };
 
+// A curve of region 3 along an isotherm may leave its ends' densities to be
+// found when the curve is searched (NaN until then): the density of the
+// vapour at pressureLo and of the liquid at pressureHi. Whether they could
+// be found.
+bool ResolveEnds(Curve& curve) {
+    if (curve.kind != Curve::kIsothermInDensity) return true;
+    if (std::isnan(curve.lo)) {
+        const std::optional<double> rho =
+            Region3Density(curve.fixed, curve.pressureLo, Branch::kVapour);
+        if (!rho) return false;
+        curve.lo = *rho;
+    }
+    if (std::isnan(curve.hi)) {
+        const std::optional<double> rho =
+            Region3Density(curve.fixed, curve.pressureHi, Branch::kLiquid);
+        if (!rho) return false;
+        curve.hi = *rho;
+    }
+    return true;
+}
+
 std::optional<Sample> Evaluate(const Curve& curve, double y, Quantity q) {
     Sample sample;
     switch (curve.kind) {
@@ -104,9 +136,9 @@ std::optional<Sample> Evaluate(const Curve& curve, double y, Quantity q) {
             // d/d(ln P) = P d/dP at constant T: dh/dP = v - T dv/dT and
             // ds/dP = -dv/dT (a Maxwell relation).
             const double T = curve.fixed;
-            sample.slope = P * (q == Quantity::kH   ? p->v - T * p->dvdT
-                                : q == Quantity::kS ? -p->dvdT
-                                                    : p->dvdP);
+            sample.slope = q == Quantity::kH   ? kKilojoulePerMegapascal * P * (p->v - T * p->dvdT)
+                           : q == Quantity::kS ? -kKilojoulePerMegapascal * P * p->dvdT
+                                               : P * p->dvdP;
             break;
         }
         case Curve::kIsothermInDensity: {
@@ -115,8 +147,9 @@ std::optional<Sample> Evaluate(const Curve& curve, double y, Quantity q) {
             // d/d(rho) = -v^2 d/dv at constant T, with (dP/dv) = 1 / (dv/dP)
             // and (dP/dT)_v = -(dv/dT) / (dv/dP).
             const double T = curve.fixed, v2 = p.v * p.v;
-            sample.slope = q == Quantity::kH   ? v2 * (T * p.dvdT - p.v) / p.dvdP
-                           : q == Quantity::kS ? v2 * p.dvdT / p.dvdP
+            sample.slope = q == Quantity::kH
+                               ? kKilojoulePerMegapascal * v2 * (T * p.dvdT - p.v) / p.dvdP
+                           : q == Quantity::kS ? kKilojoulePerMegapascal * v2 * p.dvdT / p.dvdP
                                                : -v2;
             break;
         }
@@ -167,13 +200,19 @@ std::optional<Sample> SolveBetween(const Curve& curve, Quantity q, double target
     if (!Brackets(missLo, missHi)) return std::nullopt;
     if (!(start > lo && start < hi)) start = lo + missLo * (hi - lo) / (missLo - missHi);
     bool failed = false;
+    double lastY = kNaN;
+    std::optional<Sample> last;
     const auto miss = [&](double y) {
-        const std::optional<Sample> s = Evaluate(curve, y, q);
-        if (!s) failed = true;
-        return s ? std::pair{s->value - target, s->slope} : std::pair{0.0, 0.0};
+        last = Evaluate(curve, y, q);
+        lastY = y;
+        if (!last) failed = true;
+        return last ? std::pair{last->value - target, last->slope} : std::pair{0.0, 0.0};
     };
     const double y = NewtonBracketedRoot(miss, lo, hi, missLo < 0 ? -1 : 1, start, tolerance);
     if (failed) return std::nullopt;
+    // The search ends a step below its tolerance from the state it last
+    // evaluated: that state is the answer.
+    if (last && std::fabs(y - lastY) <= tolerance) return last;
     return Evaluate(curve, y, q);
 }
 
@@ -191,8 +230,8 @@ template <std::size_t N>
 std::optional<Found> SolveAlong(const std::array<std::optional<Curve>, N>& curves, Quantity q,
                                 double target, double (*start)(const Curve&, double)) {
     std::optional<Found> previousEnd;
-    for (const std::optional<Curve>& curve : curves) {
-        if (!curve || !(curve->lo < curve->hi)) continue;
+    for (std::optional<Curve> curve : curves) {
+        if (!curve || !ResolveEnds(*curve) || !(curve->lo < curve->hi)) continue;
         const std::optional<Sample> a = Evaluate(*curve, curve->lo, q);
         const std::optional<Sample> b = Evaluate(*curve, curve->hi, q);
         if (!a || !b) continue;
@@ -262,7 +301,7 @@ std::optional<Isobar> IsobarOf(double P) {
         if (!isobar.saturation) return std::nullopt;
         const double Ts = isobar.saturation->T;
         // Regions 1 and 2 meet on the line up to its pressure at 623.15 K.
-        if (P <= SaturationPressure(kRegion13Temperature)) {
+        if (P <= Region12Pressure()) {
             isobar.liquid = {IsobarCurve(Region::kLiquid1, Branch::kLiquid, P, kMinTemperature, Ts),
                              std::nullopt};
             isobar.vapour = {IsobarCurve(Region::kSteam2, Branch::kVapour, P, Ts, kMaxTemperature),
@@ -307,9 +346,42 @@ double EntropyStart(const Curve& curve, double s) {
     return BackwardStart(curve, s, Quantity::kS);
 }
 
+// The common case of (P, h) and (P, s) quickly: an isobar of regions 1 and
+// 2 and a value outside the dome. The saturated phases' value alone decides
+// the side (without their other properties), the backward equation starts
+// Newton's method on the side's basic equation, and the state is taken when
+// it lies on that side's stretch of the isobar. Nothing otherwise: the
+// general search then decides.
+std::optional<State> QuickOnIsobar(double P, Quantity q, double target) {
+    if (q == Quantity::kV || !(P > LowestSaturationPressure() && P <= Region12Pressure())) {
+        return std::nullopt;
+    }
+    const double Ts = SaturationTemperature(P);
+    const bool h = q == Quantity::kH;
+    const double liquid = h ? Region1Enthalpy(Ts, P) : Region1Entropy(Ts, P);
+    const double vapour = h ? Region2Enthalpy(Ts, P) : Region2Entropy(Ts, P);
+    if (!(target < liquid || target > vapour)) return std::nullopt;  // wet
+    const bool steam = target > vapour;
+    const Curve curve =
+        steam ? IsobarCurve(Region::kSteam2, Branch::kVapour, P, Ts, kMaxTemperature)
+              : IsobarCurve(Region::kLiquid1, Branch::kLiquid, P, kMinTemperature, Ts);
+    double T = BackwardStart(curve, target, q);
+    for (int step = 0; step < 8 && T >= curve.lo && T <= curve.hi; ++step) {
+        const std::optional<Sample> at = Evaluate(curve, T, q);
+        if (!at || at->slope <= 0) return std::nullopt;
+        const double change = (target - at->value) / at->slope;
+        if (std::fabs(change) <= kTemperatureTolerance * T) {
+            return State{curve.region, at->p, std::nullopt};
+        }
+        T += change;
+    }
+    return std::nullopt;
+}
+
 Solution AlongIsobar(double P, Quantity q, double target) {
     if (!Finite(P) || !Finite(target) || !(P > 0)) return Failure::kNotANumber;
     if (q == Quantity::kV && !(target > 0)) return Failure::kNotANumber;
+    if (const std::optional<State> quick = QuickOnIsobar(P, q, target)) return *quick;
     const std::optional<Isobar> isobar = IsobarOf(P);
     if (!isobar) return Failure::kOutsideRange;
     double (*start)(const Curve&, double) = q == Quantity::kH   ? EnthalpyStart
@@ -321,9 +393,17 @@ Solution AlongIsobar(double P, Quantity q, double target) {
             return WetState(*isobar->saturation, *x);
         }
     }
-    if (const auto found = SolveAlong(isobar->liquid, q, target, start)) {
-        return State{found->region, found->sample.p, std::nullopt};
+    // Along an isobar the liquid's values lie below the saturated liquid's
+    // and the steam's above the saturated vapour's: only one side can hold
+    // a value outside the dome.
+    const bool aboveDome = isobar->saturation && target > ValueOf(isobar->saturation->vapour, q);
+    const bool belowDome = isobar->saturation && target < ValueOf(isobar->saturation->liquid, q);
+    if (!aboveDome) {
+        if (const auto found = SolveAlong(isobar->liquid, q, target, start)) {
+            return State{found->region, found->sample.p, std::nullopt};
+        }
     }
+    if (belowDome) return Failure::kOutsideRange;
     if (const auto found = SolveAlong(isobar->vapour, q, target, start)) {
         return State{found->region, found->sample.p, std::nullopt};
     }
@@ -395,9 +475,17 @@ Curve InLogP(Region region, double T, double Plo, double Phi) {
         Curve::kIsothermInLogP, region, Branch::kVapour, T, std::log(Plo), std::log(Phi), Plo, Phi};
 }
 
-Curve InDensity(double T, double rhoLo, double rhoHi) {
-    return Curve{
-        Curve::kIsothermInDensity, Region::kNearCritical3, Branch::kLiquid, T, rhoLo, rhoHi, 0, 0};
+// Region 3 along the isotherm T between two densities, either of which may
+// be left NaN for the density of the vapour at Plo or of the liquid at Phi.
+Curve InDensity(double T, double rhoLo, double rhoHi, double Plo = 0, double Phi = 0) {
+    return Curve{Curve::kIsothermInDensity,
+                 Region::kNearCritical3,
+                 Branch::kLiquid,
+                 T,
+                 rhoLo,
+                 rhoHi,
+                 Plo,
+                 Phi};
 }
 
 std::optional<Isotherm> IsothermOf(double T) {
@@ -422,23 +510,61 @@ std::optional<Isotherm> IsothermOf(double T) {
     }
     const double Pb = B23Pressure(T);
     isotherm.vapour[0] = InLogP(Region::kSteam2, T, kLowestPressure, Pb);
-    const std::optional<double> rhoAtB23 = Region3Density(T, Pb, Branch::kVapour);
-    const std::optional<double> rhoAtTop = Region3Density(T, kMaxPressure, Branch::kLiquid);
-    if (!rhoAtB23 || !rhoAtTop) return std::nullopt;
+    // Region 3's densities at B23 and at 100 MPa are found only when a
+    // search reaches them.
     if (T >= kCriticalTemperature) {
-        isotherm.vapour[1] = InDensity(T, *rhoAtB23, *rhoAtTop);
+        isotherm.vapour[1] = InDensity(T, kNaN, kNaN, Pb, kMaxPressure);
         return isotherm;
     }
     isotherm.saturation = SaturationAtTemperature(T);
     if (!isotherm.saturation) return std::nullopt;
-    isotherm.vapour[1] = InDensity(T, *rhoAtB23, 1 / isotherm.saturation->vapour.v);
-    isotherm.liquid[0] = InDensity(T, 1 / isotherm.saturation->liquid.v, *rhoAtTop);
+    isotherm.vapour[1] = InDensity(T, kNaN, 1 / isotherm.saturation->vapour.v, Pb, 0);
+    isotherm.liquid[0] = InDensity(T, 1 / isotherm.saturation->liquid.v, kNaN, 0, kMaxPressure);
     return isotherm;
+}
+
+// The common case of (T, s) quickly, as a click asks it: steam of one
+// region along the whole isotherm below its top pressure (region 2 below
+// the saturation pressure up to 623.15 K or up to 100 MPa above 863.15 K,
+// region 5 up to 50 MPa). Steam's entropy falls nearly as R ln P, so
+// Newton's method in ln P from that estimate takes a few steps. Nothing
+// where the state is not such steam: the general search then decides.
+std::optional<State> QuickOnIsotherm(double T, Quantity q, double target) {
+    if (q != Quantity::kS) return std::nullopt;
+    Region region = Region::kSteam2;
+    double top = kMaxPressure;
+    double atTop = 0;
+    if (T >= kMinTemperature && T <= kRegion13Temperature) {
+        top = SaturationPressure(T);
+        atTop = Region2Entropy(T, top);  // the saturated vapour's
+    } else if (T > kB23MaxTemperature && T <= kMaxTemperature) {
+        atTop = Region2Entropy(T, top);
+    } else if (T > kMaxTemperature && T <= kMaxHighTemperature) {
+        region = Region::kHighTemperature5;
+        top = kMaxHighPressure;
+        atTop = Region5(T, top).s;
+    } else {
+        return std::nullopt;
+    }
+    if (!(target > atTop)) return std::nullopt;  // wet, liquid or beyond the top
+    const Curve curve = InLogP(region, T, kLowestPressure, top);
+    double y = curve.hi - (target - atTop) / kGasConstant;
+    for (int step = 0; step < 12 && y >= curve.lo && y <= curve.hi; ++step) {
+        const std::optional<Sample> at = Evaluate(curve, y, q);
+        if (!at || !(at->slope < 0)) return std::nullopt;
+        const double change = (target - at->value) / at->slope;
+        if (std::fabs(change) <= kLogPressureTolerance) {
+            return State{region, at->p, std::nullopt};
+        }
+        y = std::min(y + change, curve.hi);
+    }
+    return std::nullopt;
 }
 
 Solution AlongIsotherm(double T, Quantity q, double target) {
     if (!Finite(T) || !Finite(target) || !(T > 0)) return Failure::kNotANumber;
     if (q == Quantity::kV && !(target > 0)) return Failure::kNotANumber;
+    if (const std::optional<State> quick = QuickOnIsotherm(T, q, target)) return *quick;
     const std::optional<Isotherm> isotherm = IsothermOf(T);
     if (!isotherm) return Failure::kOutsideRange;
     // The saturated phases first, so that they are wet states of quality 0
@@ -449,9 +575,19 @@ Solution AlongIsotherm(double T, Quantity q, double target) {
             return WetState(*isotherm->saturation, *x);
         }
     }
-    if (const auto found = SolveAlong(isotherm->vapour, q, target, nullptr)) {
-        return State{found->region, found->sample.p, std::nullopt};
+    // Along an isotherm the steam's values lie above the saturated vapour's
+    // (v, h and s all fall with pressure there); the liquid's entropy and
+    // volume lie below the saturated liquid's, its enthalpy either side.
+    const bool belowDome =
+        isotherm->saturation && target < ValueOf(isotherm->saturation->liquid, q);
+    const bool aboveDome =
+        isotherm->saturation && target > ValueOf(isotherm->saturation->vapour, q);
+    if (!belowDome) {
+        if (const auto found = SolveAlong(isotherm->vapour, q, target, nullptr)) {
+            return State{found->region, found->sample.p, std::nullopt};
+        }
     }
+    if (aboveDome && q != Quantity::kH) return Failure::kOutsideRange;
     if (const auto found = SolveAlong(isotherm->liquid, q, target, nullptr)) {
         return State{found->region, found->sample.p, std::nullopt};
     }
@@ -491,7 +627,7 @@ const std::vector<double>& SampledLogPressures() {
 
 // An outer value this close to its target (relative) is the target: the
 // states along the outer search carry the inner search's rounding.
-constexpr double kOuterTolerance = 1e-11;
+constexpr double kOuterTolerance = 1e-10;
 
 // The state at one pressure of the inner pair, the outer value's miss, and
 // where there is no state, the side the inner value lies on.
