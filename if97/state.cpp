@@ -27,6 +27,10 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 // grow (at 1e-10 MPa s is above 14 kJ/(kg K) even at 273.15 K).
 constexpr double kLowestPressure = 1e-10;
 
+// The quick searches stop one Newton step after a step below this
+// (relative in T, absolute in ln P).
+constexpr double kQuickTolerance = 1e-9;
+
 // MPa m^3/kg in kJ/kg: pressure times volume in the energy balances.
 constexpr double kKilojoulePerMegapascal = 1000;
 
@@ -200,19 +204,13 @@ std::optional<Sample> SolveBetween(const Curve& curve, Quantity q, double target
     if (!Brackets(missLo, missHi)) return std::nullopt;
     if (!(start > lo && start < hi)) start = lo + missLo * (hi - lo) / (missLo - missHi);
     bool failed = false;
-    double lastY = kNaN;
-    std::optional<Sample> last;
     const auto miss = [&](double y) {
-        last = Evaluate(curve, y, q);
-        lastY = y;
-        if (!last) failed = true;
-        return last ? std::pair{last->value - target, last->slope} : std::pair{0.0, 0.0};
+        const std::optional<Sample> at = Evaluate(curve, y, q);
+        if (!at) failed = true;
+        return at ? std::pair{at->value - target, at->slope} : std::pair{0.0, 0.0};
     };
     const double y = NewtonBracketedRoot(miss, lo, hi, missLo < 0 ? -1 : 1, start, tolerance);
     if (failed) return std::nullopt;
-    // The search ends a step below its tolerance from the state it last
-    // evaluated: that state is the answer.
-    if (last && std::fabs(y - lastY) <= tolerance) return last;
     return Evaluate(curve, y, q);
 }
 
@@ -370,10 +368,15 @@ std::optional<State> QuickOnIsobar(double P, Quantity q, double target) {
         const std::optional<Sample> at = Evaluate(curve, T, q);
         if (!at || at->slope <= 0) return std::nullopt;
         const double change = (target - at->value) / at->slope;
-        if (std::fabs(change) <= kTemperatureTolerance * T) {
-            return State{curve.region, at->p, std::nullopt};
-        }
         T += change;
+        // Within 1e-9 of T Newton's next step leaves an error of its square:
+        // the state there is the answer, to the last bits.
+        if (std::fabs(change) <= kQuickTolerance * T) {
+            if (!(T >= curve.lo && T <= curve.hi)) return std::nullopt;
+            const std::optional<Sample> last = Evaluate(curve, T, q);
+            if (!last) return std::nullopt;
+            return State{curve.region, last->p, std::nullopt};
+        }
     }
     return std::nullopt;
 }
@@ -553,8 +556,12 @@ std::optional<State> QuickOnIsotherm(double T, Quantity q, double target) {
         const std::optional<Sample> at = Evaluate(curve, y, q);
         if (!at || !(at->slope < 0)) return std::nullopt;
         const double change = (target - at->value) / at->slope;
-        if (std::fabs(change) <= kLogPressureTolerance) {
-            return State{region, at->p, std::nullopt};
+        if (std::fabs(change) <= kQuickTolerance) {
+            y += change;
+            if (!(y >= curve.lo && y <= curve.hi)) return std::nullopt;
+            const std::optional<Sample> last = Evaluate(curve, y, q);
+            if (!last) return std::nullopt;
+            return State{region, last->p, std::nullopt};
         }
         y = std::min(y + change, curve.hi);
     }
