@@ -370,7 +370,7 @@ class If97Without final : public PropertyModel {
     explicit If97Without(std::function<bool(const State&)> lacks) : lacks_(std::move(lacks)) {}
     ModelKind Kind() const override { return ModelKind::kIf97; }
     std::string_view Name() const override { return "if97-with-a-hole"; }
-    StateOrWhy StateFrom(Property a, double va, Property b, double vb) const override {
+    StateOrWhy StateOfPair(Property a, double va, Property b, double vb) const override {
         StateOrWhy answer = If97Model().StateFrom(a, va, b, vb);
         if (const State* state = std::get_if<State>(&answer); state && lacks_(*state)) {
             return NoState{NoStateReason::kOutsideModel, "not in this model"};

@@ -311,7 +311,7 @@ class HoledModel final : public PropertyModel {
   public:
     ModelKind Kind() const override { return ModelKind::kIf97; }
     std::string_view Name() const override { return "holed"; }
-    StateOrWhy StateFrom(Property a, double va, Property b, double vb) const override {
+    StateOrWhy StateOfPair(Property a, double va, Property b, double vb) const override {
         StateOrWhy found = If97Model().StateFrom(a, va, b, vb);
         if (const State* state = std::get_if<State>(&found); state && InHole(state->T)) {
             return NoState{NoStateReason::kNoState, "in the hole"};

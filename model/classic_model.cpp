@@ -163,16 +163,8 @@ class Classic final : public PropertyModel {
     ModelKind Kind() const override { return ModelKind::kClassic; }
     std::string_view Name() const override { return "classic"; }
 
-    StateOrWhy StateFrom(Property first, double firstValue, Property second,
-                         double secondValue) const override {
-        if (first == second) {
-            return NoState{NoStateReason::kSamePropertyTwice, "the same property twice"};
-        }
-        if (second < first) {
-            std::swap(first, second);
-            std::swap(firstValue, secondValue);
-        }
-        const double a = firstValue, b = secondValue;
+  protected:
+    StateOrWhy StateOfPair(Property first, double a, Property second, double b) const override {
         if (!std::isfinite(a) || !std::isfinite(b)) return kNotANumber;
         using enum Property;
         switch (second) {
@@ -201,6 +193,7 @@ class Classic final : public PropertyModel {
         return FromCrossing(first, a, second, b);
     }
 
+  public:
     std::optional<Saturation> SaturationAtTemperature(double T) const override {
         if (!SaturatedTemperature(T)) return std::nullopt;
         return Saturation{T, SatPressure(T), Wet(T, 0), Wet(T, 1)};

@@ -41,16 +41,8 @@ class If97 final : public PropertyModel {
     ModelKind Kind() const override { return ModelKind::kIf97; }
     std::string_view Name() const override { return "if97"; }
 
-    StateOrWhy StateFrom(Property first, double firstValue, Property second,
-                         double secondValue) const override {
-        if (first == second) {
-            return NoState{NoStateReason::kSamePropertyTwice, "the same property twice"};
-        }
-        if (second < first) {
-            std::swap(first, second);
-            std::swap(firstValue, secondValue);
-        }
-        const double a = firstValue, b = secondValue;
+  protected:
+    StateOrWhy StateOfPair(Property first, double a, Property second, double b) const override {
         const auto pair = [first, second](Property p, Property q) {
             return first == p && second == q;
         };
@@ -89,6 +81,7 @@ class If97 final : public PropertyModel {
         return WhyNot(std::get<if97::Failure>(solution));
     }
 
+  public:
     std::optional<Saturation> SaturationAtTemperature(double T) const override {
         return FromIf97(if97::SaturationAtTemperature(T));
     }

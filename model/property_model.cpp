@@ -36,6 +36,15 @@ std::string_view PhaseName(Phase phase) {
     return "steam";
 }
 
+StateOrWhy PropertyModel::StateFrom(Property first, double firstValue, Property second,
+                                    double secondValue) const {
+    if (first == second) {
+        return NoState{NoStateReason::kSamePropertyTwice, "the same property twice"};
+    }
+    if (second < first) return StateOfPair(second, secondValue, first, firstValue);
+    return StateOfPair(first, firstValue, second, secondValue);
+}
+
 const PropertyModel* ModelNamed(std::string_view name) {
     if (name == ClassicModel().Name()) return &ClassicModel();
     if (name == If97Model().Name()) return &If97Model();

@@ -82,9 +82,10 @@ class PropertyModel {
     // "classic" or "if97", as files and the command line name it.
     virtual std::string_view Name() const = 0;
 
-    // The state that has the two values (in either order).
-    virtual StateOrWhy StateFrom(Property first, double firstValue, Property second,
-                                 double secondValue) const = 0;
+    // The state that has the two values (in either order); the same property
+    // twice is refused.
+    StateOrWhy StateFrom(Property first, double firstValue, Property second,
+                         double secondValue) const;
 
     // The saturated phases at T in K, or at P in MPa; nothing off the line.
     virtual std::optional<Saturation> SaturationAtTemperature(double T) const = 0;
@@ -93,6 +94,11 @@ class PropertyModel {
     // Where the state of the chart point (T in K, s in kJ/(kg K)) lies;
     // nothing where the model has no state there.
     virtual std::optional<Phase> PhaseAt(double T, double s) const = 0;
+
+  protected:
+    // The state of the pair (first, second) in the order of Property, first
+    // before second.
+    virtual StateOrWhy StateOfPair(Property first, double a, Property second, double b) const = 0;
 };
 
 // The two models; each lives as long as the program.
