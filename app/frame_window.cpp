@@ -14,6 +14,7 @@
 #include "app/tips_file.h"
 #include "app/tips_window.h"
 #include "chart/chart_window.h"
+#include "cycles/cycle_windows.h"
 #include "icon/program_icon.h"
 #include "journal/journal_step.h"
 #include "series/series_dialog.h"
@@ -40,6 +41,7 @@ FrameWindow::FrameWindow(MessageBoxes& messages, QString tipsPath, QWidget* pare
     area_ = new ChartArea(messages_, this);
     setCentralWidget(area_);
     chartFiles_ = new ChartFiles(*this, messages_, this);
+    cycleWindows_ = new CycleWindows(*this, messages_, this);
     CreateMenus();
     CreateStatusBar();
     connect(area_, &ChartArea::ChartOpened, this, &FrameWindow::OnChartOpened);
@@ -188,6 +190,7 @@ void FrameWindow::OnChartOpened(ChartWindow* chart) {
     modelPanel_->setText(
         QString::fromStdString(journal::ModelCaption(std::string(chart->Model().Name()))));
     chartFiles_->Attach(*chart);
+    cycleWindows_->Attach(*chart);
     ShowMenusOf(chart);
 }
 
