@@ -9,6 +9,7 @@
 #include <cmath>
 #include <optional>
 
+#include "cycle/rankine_texts.h"
 #include "numeric/overloaded.h"
 #include "surface/whole_file.h"
 
@@ -22,6 +23,23 @@ constexpr int kMaxBoxText = 32767;
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// The fields of a cycle step: the texts of the cycle dialog's boxes, in the
+// order of CycleInput.
+constexpr const char* kCycleFields[] = {
+    "boilerPressure",    "turbineInletTemperature", "condenserPressure",
+    "reheatPressure",    "reheatTemperature",       "heaterPressures",
+    "turbineEfficiency", "pumpEfficiency",          "netPower"};
+constexpr CycleInput kCycleInputs[] = {
+    CycleInput::kBoilerPressure,    CycleInput::kTurbineInletTemperature,
+    CycleInput::kCondenserPressure, CycleInput::kReheatPressure,
+    CycleInput::kReheatTemperature, CycleInput::kHeaterPressure,
+    CycleInput::kTurbineEfficiency, CycleInput::kPumpEfficiency,
+    CycleInput::kNetPower};
+
+const char* CycleField(CycleInput input) {
+    return kCycleFields[static_cast<std::size_t>(input)];
 }
 
 QJsonObject StepObject(const journal::Step& step) {
@@ -67,6 +85,13 @@ QJsonObject StepObject(const journal::Step& step) {
                 return QJsonObject{{"command", "model"},
                                    {"model", QString::fromStdString(model.model)}};
             },
+            [](const journal::CycleCommand& cycle) {
+                QJsonObject object{{"command", "cycle"}};
+                for (const CycleInput input : kCycleInputs)
+                    object.insert(QLatin1String(CycleField(input)),
+                                  Text(TextOf(cycle.texts, input)));
+                return object;
+            },
         },
         step.command);
 }
@@ -104,6 +129,36 @@ class StepReader {
             return {};
         }
         return value.toString().toStdString();
+    }
+    // A text no longer than a box holds; `required` ones may not be left out.
+    std::string BoxText(const char* name, bool required) {
+        const QJsonValue value = object_.value(QLatin1String(name));
+        if (value.isUndefined() && !required) return {};
+        if (!value.isString()) {
+            Fail(QStringLiteral("\"%1\" must be a text").arg(name));
+            return {};
+        }
+        if (value.toString().size() > kMaxBoxText) {
+            Fail(QStringLiteral("\"%1\" is longer than %2 characters").arg(name).arg(kMaxBoxText));
+            return {};
+        }
+        return value.toString().toStdString();
+    }
+    // The texts of a cycle step, each read as the cycle dialog reads it.
+    RankineTexts CycleTexts() {
+        RankineTexts texts;
+        for (const CycleInput input : kCycleInputs) {
+            const bool required =
+                input == CycleInput::kBoilerPressure || input == CycleInput::kCondenserPressure;
+            TextOf(texts, input) = BoxText(CycleField(input), required);
+        }
+        if (!problem_.isEmpty()) return texts;
+        const RankineInputsOrError read = ReadRankineTexts(texts);
+        if (const auto* error = std::get_if<RankineTextError>(&read)) {
+            Fail(QStringLiteral("\"%1\" %2")
+                     .arg(QLatin1String(CycleField(error->input)), Text(error->why)));
+        }
+        return texts;
     }
     BoxTexts Boxes() {
         BoxTexts texts;
@@ -208,6 +263,8 @@ std::optional<journal::Step> ReadStep(const QJsonValue& value, std::size_t numbe
         step.command = journal::ClearCommand{read.Flag("showLabels", true)};
     } else if (command.toString() == QLatin1String("model")) {
         step.command = journal::ModelCommand{read.Model()};
+    } else if (command.toString() == QLatin1String("cycle")) {
+        step.command = journal::CycleCommand{read.CycleTexts()};
     } else {
         read.Fail(QStringLiteral("unknown command \"%1\"").arg(command.toString()));
     }

@@ -11,7 +11,7 @@
 // The chart file (.calorix): the user's steps as UTF-8 JSON,
 // {"format": "calorix-chart", "version": 1, "model": "if97", "steps": [...]},
 // each step an object with its "command" ("locate", "click", "series",
-// "clear" or "model") and what the command read. "model" is the property
+// "clear", "model" or "cycle") and what the command read. "model" is the property
 // model the steps start under, "classic" (the chart's correlations) when
 // absent.
 namespace calorix {

@@ -4,6 +4,9 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMenu>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -15,6 +18,9 @@
 #include "app/chart_file.h"
 #include "app/chart_files.h"
 #include "app/start_up.h"
+#include "cycles/cycle_results.h"
+#include "cycles/cycle_windows.h"
+#include "cycles/rankine_dialog.h"
 #include "journal/journal.h"
 #include "testing/full_disk.h"
 #include "testing/test_frame.h"
@@ -38,6 +44,9 @@ std::vector<Step> EveryKindOfStep() {
         Step{journal::ClearCommand{false}},
         Step{journal::ModelCommand{"if97"}},
         Step{journal::ModelCommand{"classic"}},
+        Step{journal::CycleCommand{
+            {"15", "600c", "10k", "4", "873.15", "4, 0.5", ".9", "0.8", "250"}}},
+        Step{journal::CycleCommand{{" 8 ", "", "8K", "", "", "", "", "", ""}}},
     };
 }
 
@@ -121,6 +130,37 @@ TEST(ChartFileTest, ABadFileIsRefusedWithItsFirstProblem) {
         {R"({"format": "calorix-chart", "version": 1, "model": 97, "steps": []})",
          "\"model\" must be \"classic\" or \"if97\""},
         {WithSteps(R"("clear")"), "step 1 is not an object"},
+        {WithSteps(R"({"command": "cycle", "condenserPressure": "10k"})"),
+         "step 1: \"boilerPressure\" must be a text"},
+        {WithSteps(R"({"command": "cycle", "boilerPressure": "8"})"),
+         "step 1: \"condenserPressure\" must be a text"},
+        {WithSteps(R"({"command": "cycle", "boilerPressure": 8, "condenserPressure": "10k"})"),
+         "step 1: \"boilerPressure\" must be a text"},
+        {WithSteps(R"({"command": "cycle", "boilerPressure": "8", "condenserPressure": "10k",
+                       "heaterPressures": ["4", "0.5"]})"),
+         "step 1: \"heaterPressures\" must be a text"},
+        {WithSteps(R"({"command": "cycle", "boilerPressure": "8", "condenserPressure": "10k",
+                       "netPower": null})"),
+         "step 1: \"netPower\" must be a text"},
+        {WithSteps(
+             R"({"command": "cycle", "boilerPressure": "eight", "condenserPressure": "10k"})"),
+         "step 1: \"boilerPressure\" \"eight\" is not a number"},
+        {WithSteps(R"({"command": "cycle", "boilerPressure": "8", "condenserPressure": ""})"),
+         "step 1: \"condenserPressure\" the box is empty; a cycle needs a condenser pressure"},
+        {WithSteps(R"({"command": "cycle", "boilerPressure": "8", "condenserPressure": "10k",
+                       "heaterPressures": "1, x"})"),
+         "step 1: \"heaterPressures\" \"x\" is not a number"},
+        {WithSteps(R"({"command": "cycle", "boilerPressure": "8", "condenserPressure": "10k",
+                       "reheatPressure": "2"})"),
+         "step 1: \"reheatTemperature\" the box is empty; a reheat pressure needs its "
+         "temperature"},
+        {WithSteps(R"({"command": "cycle", "boilerPressure": "8", "condenserPressure": "10k",
+                       "turbineEfficiency": "90%"})"),
+         "step 1: \"turbineEfficiency\" \"90%\" is not a number"},
+        {WithSteps("{\"command\": \"cycle\", \"boilerPressure\": \"8\", "
+                   "\"condenserPressure\": \"" +
+                   QByteArray(32768, '1') + "\"}"),
+         "step 1: \"condenserPressure\" is longer than 32767 characters"},
         {WithSteps("{\"command\": \"locate\", \"boxes\": [\"" + QByteArray(32768, '1') +
                    "\", \"\", \"\", \"\", \"\"]}"),
          "step 1: a box text is longer than 32767 characters"},
@@ -131,6 +171,30 @@ TEST(ChartFileTest, ABadFileIsRefusedWithItsFirstProblem) {
             << c.problem << " / " << read.problem.toStdString();
         EXPECT_TRUE(read.steps.empty());
     }
+}
+
+TEST(ChartFileTest, ACycleStepKeepsTheTextsOfItsBoxes) {
+    const QByteArray text = ChartFileText({Step{
+        journal::CycleCommand{{"15", "600c", "10k", "4", "873.15", "4, 0.5", ".9", "", ""}}}});
+    const QJsonObject step =
+        QJsonDocument::fromJson(text).object().value("steps").toArray().at(0).toObject();
+    EXPECT_EQ(step, (QJsonObject{{"command", "cycle"},
+                                 {"boilerPressure", "15"},
+                                 {"turbineInletTemperature", "600c"},
+                                 {"condenserPressure", "10k"},
+                                 {"reheatPressure", "4"},
+                                 {"reheatTemperature", "873.15"},
+                                 {"heaterPressures", "4, 0.5"},
+                                 {"turbineEfficiency", ".9"},
+                                 {"pumpEfficiency", ""},
+                                 {"netPower", ""}}));
+    // Only the boiler and condenser pressures must be given.
+    const ChartFileContents read = ParseChartFile(
+        WithSteps(R"({"command": "cycle", "boilerPressure": "8", "condenserPressure": "8k"})"));
+    ASSERT_TRUE(read.Sound()) << read.problem.toStdString();
+    const std::vector<Step> expected = {
+        Step{journal::CycleCommand{{"8", "", "8k", "", "", "", "", "", ""}}}};
+    EXPECT_EQ(read.steps, expected);
 }
 
 TEST(ChartFileTest, AJournalOfMoreThanAMillionStepsIsRefused) {
@@ -341,6 +405,46 @@ TEST_F(ChartFilesTest, AFailedSaveSaysSoAndLeavesTheOldFileAsItWas) {
     Item("mnuSaveChart").trigger();
     EXPECT_EQ(messages_.Calls().size(), shown + 1);
     EXPECT_EQ(ReadChartFile(path).steps.size(), Chart().Journal().DoneCount());
+}
+
+TEST_F(ChartFilesTest, ACycleSavedAndOpenedDrawsTheSameChart) {
+    // Drawn through the Rankine cycle dialog, under IAPWS-IF97.
+    Item("mnuModelIF97").trigger();
+    Type(kP, "1");
+    PressEnter(kP);
+    Item("mnuRankine").trigger();
+    RankineDialog* dialog = frame_->Cycles().Dialog();
+    ASSERT_NE(dialog, nullptr);
+    const RankineTexts texts{"15", "600c", "10k", "4", "873.15", "4, 0.5", "0.9", "0.8", "250"};
+    for (const CycleInput input :
+         {CycleInput::kBoilerPressure, CycleInput::kTurbineInletTemperature,
+          CycleInput::kCondenserPressure, CycleInput::kReheatPressure,
+          CycleInput::kReheatTemperature, CycleInput::kHeaterPressure,
+          CycleInput::kTurbineEfficiency, CycleInput::kPumpEfficiency, CycleInput::kNetPower}) {
+        QTest::keyClicks(&dialog->Box(input), QString::fromStdString(TextOf(texts, input)));
+    }
+    dialog->OkButton().click();
+    ASSERT_NE(frame_->Cycles().Results(), nullptr) << "OK opens the results";
+    EXPECT_TRUE(frame_->Cycles().Results()->isVisible());
+    const std::vector<Primitive> drawn = Chart().DisplayList();
+    const std::string results = CycleReportTabText(frame_->Cycles().Results()->Report());
+
+    answer_ = Path("cycle.calorix");
+    Item("mnuSaveChart").trigger();
+    const ChartFileContents saved = ReadChartFile(answer_);
+    ASSERT_TRUE(saved.Sound());
+    ASSERT_EQ(saved.steps.size(), 3u) << "the switch, the isobar and the cycle";
+    EXPECT_EQ(saved.steps[2], (Step{journal::CycleCommand{texts}}));
+
+    messages_.QueueAnswer(MessageBoxes::kYes);
+    Chart().ClearButton().click();
+    Item("mnuModelClassic").trigger();
+    const size_t shown = messages_.Calls().size();
+    Item("mnuOpenChart").trigger();
+    EXPECT_EQ(messages_.Calls().size(), shown) << "every step drawn without a word";
+    EXPECT_EQ(Chart().DisplayList().size(), drawn.size());
+    EXPECT_TRUE(Chart().DisplayList() == drawn) << "entry for entry";
+    EXPECT_EQ(CycleReportTabText(frame_->Cycles().Results()->Report()), results);
 }
 
 TEST_F(ChartFilesTest, CancellingALongOpenLeavesTheChartAsItWas) {

@@ -14,6 +14,7 @@
 #include "app/tips_file.h"
 #include "app/tips_window.h"
 #include "chart/chart_window.h"
+#include "cycles/cycle_windows.h"
 #include "icon/program_icon.h"
 #include "series/series_dialog.h"
 #include "surface/control_place.h"
@@ -39,6 +40,7 @@ FrameWindow::FrameWindow(MessageBoxes& messages, QString tipsPath, QWidget* pare
     area_ = new ChartArea(messages_, this);
     setCentralWidget(area_);
     chartFiles_ = new ChartFiles(*this, messages_, this);
+    cycleWindows_ = new CycleWindows(*this, messages_, this);
     CreateMenus();
     CreateStatusBar();
     connect(area_, &ChartArea::ChartOpened, this, &FrameWindow::OnChartOpened);
@@ -186,6 +188,7 @@ void FrameWindow::OnChartOpened(ChartWindow* chart) {
     connect(chart, &ChartWindow::ModelChanged, modelPanel_, &QLabel::setText);
     modelPanel_->setText(QString::fromUtf8(ModelCaption(chart->Model().Name())));
     chartFiles_->Attach(*chart);
+    cycleWindows_->Attach(*chart);
     ShowMenusOf(chart);
 }
 

@@ -17,6 +17,7 @@ namespace calorix {
 
 class ChartFiles;
 class ChartWindow;
+class CycleWindows;
 class MessageBoxes;
 class SeriesDialog;
 class TipsWindow;
@@ -53,6 +54,8 @@ class FrameWindow : public QMainWindow {
 
     // File > Open chart... and Save chart... of the chart window.
     ChartFiles& Files() const { return *chartFiles_; }
+    // The Rankine cycle dialog and the cycle's results of the chart window.
+    CycleWindows& Cycles() const { return *cycleWindows_; }
     // Opens a chart file onto the open chart window (`calorix FILE.calorix`).
     bool OpenChartFile(const QString& path);
 
@@ -89,6 +92,7 @@ class FrameWindow : public QMainWindow {
 
     ChartArea* area_ = nullptr;
     ChartFiles* chartFiles_ = nullptr;
+    CycleWindows* cycleWindows_ = nullptr;
 
     QMenu* fileMenu_ = nullptr;
     QMenu* infoMenu_ = nullptr;

@@ -34,8 +34,8 @@ TEST_F(FrameTest, TheChartWindowsMenusStandInPlaceOfTheFramesWhileItIsOpen) {
     EXPECT_EQ(frame_->windowTitle(), "Calorix");
     EXPECT_EQ(Chart().objectName(), "Form1");
     EXPECT_EQ(Chart().windowTitle(), "Steam");
-    EXPECT_EQ(MenuBarNames(*frame_),
-              (QStringList{"mnuChartFile", "mnuEdit", "mnuOptions", "mnuForm1Tips", "mnuAbout"}));
+    EXPECT_EQ(MenuBarNames(*frame_), (QStringList{"mnuChartFile", "mnuEdit", "mnuOptions",
+                                                  "mnuCycle", "mnuForm1Tips", "mnuAbout"}));
 
     Chart().findChild<QAction*>("mnuClose")->trigger();
     QApplication::processEvents();  // the closed window is deleted later
@@ -44,8 +44,8 @@ TEST_F(FrameTest, TheChartWindowsMenusStandInPlaceOfTheFramesWhileItIsOpen) {
 
     frame_->findChild<QAction*>("mnuSteam")->trigger();
     ASSERT_NE(frame_->Chart(), nullptr);
-    EXPECT_EQ(MenuBarNames(*frame_),
-              (QStringList{"mnuChartFile", "mnuEdit", "mnuOptions", "mnuForm1Tips", "mnuAbout"}));
+    EXPECT_EQ(MenuBarNames(*frame_), (QStringList{"mnuChartFile", "mnuEdit", "mnuOptions",
+                                                  "mnuCycle", "mnuForm1Tips", "mnuAbout"}));
 }
 
 TEST_F(FrameTest, TheFrameCarriesTheProgramsIcon) {
@@ -91,7 +91,7 @@ TEST_F(FrameTest, EveryRouteOfClosingTheChartWindowEndsAsCloseDoes) {
 
         frame_->findChild<QAction*>("mnuSteam")->trigger();
         EXPECT_EQ(MenuBarNames(*frame_), (QStringList{"mnuChartFile", "mnuEdit", "mnuOptions",
-                                                      "mnuForm1Tips", "mnuAbout"}))
+                                                      "mnuCycle", "mnuForm1Tips", "mnuAbout"}))
             << route;
     }
 }

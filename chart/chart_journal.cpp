@@ -148,6 +148,7 @@ ChartWindow::ChartState ChartWindow::StateBefore(const journal::Step& step) cons
     state.mousePointer = MousePointer();
     state.stateRows = exports_->States().rowCount();
     state.model = model_;
+    state.cycle = lastCycle_;
     return state;
 }
 
@@ -171,6 +172,7 @@ void ChartWindow::RestoreState(const ChartState& state) {
     SetMousePointer(state.mousePointer);
     exports_->States().TruncateTo(state.stateRows);
     if (state.model != model_) SetModel(*state.model);
+    SetLastCycle(state.cycle);
 }
 
 void ChartWindow::RecordStep(journal::Step step) {
@@ -245,6 +247,7 @@ void ChartWindow::DrawFreshChart() {
     domeEnd_ = 0;
     domeLast_ = Primitive();
     lastDrawLocated_ = false;
+    SetLastCycle(nullptr);
     DrawChartRectangle();
     DrawTicks();
     DrawReferenceIsobars();
@@ -300,6 +303,7 @@ void ChartWindow::RunStep(const journal::Step& step, const Progress& progress,
                 SetModel(ModelNamed(choice.model) ? *ModelNamed(choice.model) : ClassicModel());
                 RedrawUnderModel(before);
             },
+            [&](const journal::CycleCommand& cycle) { RunCycle(cycle); },
         },
         step.command);
     stepOptions_ = saved;

@@ -53,6 +53,7 @@ ChartWindow::ChartWindow(ChartFrame& chartFrame, calorix::CurrentPoint& currentP
     CreateMenus();
     CreateFileAndEditMenus();
     CreateModelMenu();
+    CreateCycleMenu();
     // Export, print, copy and the table of states join the File and Edit menus.
     exports_ = new ExportCommands(*this, messages_, *fileMenu_, *editMenu_);
     CreateKeys();
@@ -233,7 +234,11 @@ void ChartWindow::CreateKeys() {
 }
 
 QList<QAction*> ChartWindow::MenuBarActions() const {
-    return {fileMenu_->menuAction(), editMenu_->menuAction(), optionsMenu_->menuAction(), help_,
+    return {fileMenu_->menuAction(),
+            editMenu_->menuAction(),
+            optionsMenu_->menuAction(),
+            cycleMenu_->menuAction(),
+            help_,
             about_};
 }
 

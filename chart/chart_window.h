@@ -3,6 +3,7 @@
 #include <QList>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -11,6 +12,7 @@
 #include "chart/chart_controls.h"
 #include "chart/chart_frame.h"
 #include "chart/replay_messages.h"
+#include "cycle/rankine.h"
 #include "journal/journal.h"
 #include "lines/box_values.h"
 #include "lines/current_point.h"
@@ -29,6 +31,7 @@ namespace calorix {
 
 class ExportCommands;
 class MessageBoxes;
+struct DrawnCycle;
 
 // The chart window: the temperature-entropy chart on a persistent drawing
 // surface, with the side panel of property boxes and command buttons.
@@ -86,7 +89,7 @@ class ChartWindow : public DrawingSurface {
     SidePanel& PanelBox() const { return *sidePanel_; }
 
     // The items this window puts on the frame's menu bar while it is open:
-    // File, Edit, Options, Help, About.
+    // File, Edit, Options, Cycle, Help, About.
     QList<QAction*> MenuBarActions() const;
     // Export, print, copy and the table of listed states.
     ExportCommands& Exports() const { return *exports_; }
@@ -134,6 +137,16 @@ class ChartWindow : public DrawingSurface {
     // while it runs): the drawing cannot be rebuilt until it has ended.
     bool Busy() const { return stepDepth_ > 0; }
 
+    // One OK of the Rankine cycle dialog (chart_cycle.cpp): the cycle of the
+    // texts computed under the chart's model and drawn, its states listed
+    // in the table of states, one step. A cycle that cannot be read or
+    // cannot exist is a message naming the box and why; nothing is drawn or
+    // recorded, `blamed` (when given) names the box, and false is returned.
+    bool DrawCycle(const journal::CycleCommand& cycle, CycleInput* blamed = nullptr);
+    // The cycle that the last cycle step drew, as the done steps last ran
+    // (under the model they were drawn on); nothing when none did.
+    const DrawnCycle* LastCycle() const { return lastCycle_.get(); }
+
   signals:
     // Close of the Options menu, or Ctrl+F4.
     void CloseRequested();
@@ -157,6 +170,11 @@ class ChartWindow : public DrawingSurface {
     // The chart is drawn on another property model: "Chart correlations" or
     // "IAPWS-IF97".
     void ModelChanged(const QString& caption);
+    // Cycle > Rankine cycle... and Cycle > Results (app/ opens the windows).
+    void CycleDialogRequested();
+    void CycleResultsRequested();
+    // LastCycle changed: a cycle was drawn, taken back or drawn again.
+    void CycleChanged();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -186,6 +204,12 @@ class ChartWindow : public DrawingSurface {
     // Options > Property model.
     void CreateModelMenu();
     void SetModel(const PropertyModel& model);
+    // The Cycle menu; a cycle step run again, with its message if it cannot
+    // be drawn; a computed cycle drawn, listed and made the last cycle.
+    void CreateCycleMenu();
+    void RunCycle(const journal::CycleCommand& cycle);
+    void ShowCycle(std::shared_ptr<const DrawnCycle> cycle);
+    void SetLastCycle(std::shared_ptr<const DrawnCycle> cycle);
     // A fresh chart under the current model with the steps drawn before.
     void RedrawUnderModel(std::span<const journal::Step> before);
     // A state listed in the panel joins the table of states, except while
@@ -247,6 +271,7 @@ class ChartWindow : public DrawingSurface {
         int mousePointer = 0;
         int stateRows = 0;  // rows of the table of states
         const PropertyModel* model = nullptr;
+        std::shared_ptr<const DrawnCycle> cycle;
     };
     ChartState StateBefore(const journal::Step& step) const;
     void RestoreState(const ChartState& state);
@@ -317,6 +342,9 @@ class ChartWindow : public DrawingSurface {
     QAction* modelClassic_ = nullptr;
     QAction* modelIf97_ = nullptr;
     int quietListing_ = 0;
+
+    QMenu* cycleMenu_ = nullptr;
+    std::shared_ptr<const DrawnCycle> lastCycle_;
 };
 
 }  // namespace calorix

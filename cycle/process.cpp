@@ -125,13 +125,13 @@ constexpr int kMaxDepth = 12;
 struct Scaled {
     double x, y;
 };
-Scaled Scale(ChartPoint p) {
+Scaled Scale(PathPoint p) {
     return {p.s / kEntropySpan, p.T / kTemperatureSpan};
 }
 
 // How far m lies from the chord a-b, and the chord's length, on the chart
 // scaled to 1 by 1.
-bool FineChord(ChartPoint a, ChartPoint m, ChartPoint b) {
+bool FineChord(PathPoint a, PathPoint m, PathPoint b) {
     const Scaled p = Scale(a), q = Scale(b), r = Scale(m);
     const double dx = q.x - p.x, dy = q.y - p.y;
     const double length = std::hypot(dx, dy);
@@ -142,20 +142,20 @@ bool FineChord(ChartPoint a, ChartPoint m, ChartPoint b) {
 
 // The point of the line at parameter t, or nothing where the model has no
 // state there.
-using PointAt = std::optional<ChartPoint> (*)(const void* line, double t);
+using PointAt = std::optional<PathPoint> (*)(const void* line, double t);
 
 struct Line {
     const void* data;
     PointAt at;
-    std::optional<ChartPoint> operator()(double t) const { return at(data, t); }
+    std::optional<PathPoint> operator()(double t) const { return at(data, t); }
 };
 
 // Appends the points after a up to b (b included), halving [ta, tb] until
 // every chord is fine. False where the line has no state.
-bool Refine(const Line& line, double ta, ChartPoint a, double tb, ChartPoint b, int depth,
-            std::vector<ChartPoint>& out) {
+bool Refine(const Line& line, double ta, PathPoint a, double tb, PathPoint b, int depth,
+            std::vector<PathPoint>& out) {
     const double tm = 0.5 * (ta + tb);
-    const std::optional<ChartPoint> m = line(tm);
+    const std::optional<PathPoint> m = line(tm);
     if (!m) return false;
     if (depth >= kMaxDepth || (depth >= kMinDepth && FineChord(a, *m, b))) {
         out.push_back(*m);
@@ -166,11 +166,11 @@ bool Refine(const Line& line, double ta, ChartPoint a, double tb, ChartPoint b, 
            Refine(line, tm, *m, tb, b, depth + 1, out);
 }
 
-ChartPoint PointOf(const State& state) {
+PathPoint PointOf(const State& state) {
     return {state.s, state.T};
 }
 
-std::optional<ChartPoint> PointOf(const StateOrWhy& answer) {
+std::optional<PathPoint> PointOf(const StateOrWhy& answer) {
     if (const State* state = std::get_if<State>(&answer)) return PointOf(*state);
     return std::nullopt;
 }
@@ -185,14 +185,14 @@ struct PropertyLine {
     bool logarithmic;
 };
 
-std::optional<ChartPoint> PropertyLineAt(const void* data, double t) {
+std::optional<PathPoint> PropertyLineAt(const void* data, double t) {
     const auto& line = *static_cast<const PropertyLine*>(data);
     const double x = line.logarithmic ? std::exp(t) : t;
     return PointOf(line.model->StateFrom(line.constant, line.value, line.along, x));
 }
 
 // The saturated-liquid line of a model, parametrised by the temperature.
-std::optional<ChartPoint> SaturatedLiquidAt(const void* data, double T) {
+std::optional<PathPoint> SaturatedLiquidAt(const void* data, double T) {
     const auto& model = *static_cast<const PropertyModel*>(data);
     const std::optional<Saturation> saturation = model.SaturationAtTemperature(T);
     if (!saturation) return std::nullopt;
@@ -213,16 +213,16 @@ ProcessPath Straight(const Process& process) {
 // saturated-liquid line over the temperature.
 ProcessPath Isobar(const PropertyModel& model, const Process& process) {
     const double P = process.from.P;
-    const ChartPoint a = PointOf(process.from), b = PointOf(process.to);
-    std::vector<ChartPoint> corners = {a};
+    const PathPoint a = PointOf(process.from), b = PointOf(process.to);
+    std::vector<PathPoint> corners = {a};
     const std::optional<Saturation> saturation = model.SaturationAtPressure(P);
     if (saturation) {
-        const ChartPoint liquid = PointOf(saturation->liquid);
-        const ChartPoint vapour = PointOf(saturation->vapour);
+        const PathPoint liquid = PointOf(saturation->liquid);
+        const PathPoint vapour = PointOf(saturation->vapour);
         const auto strictlyBetween = [&](double s) {
             return (s > a.s && s < b.s) || (s < a.s && s > b.s);
         };
-        std::vector<ChartPoint> inside;
+        std::vector<PathPoint> inside;
         if (strictlyBetween(liquid.s)) inside.push_back(liquid);
         if (strictlyBetween(vapour.s)) inside.push_back(vapour);
         if (b.s < a.s) std::reverse(inside.begin(), inside.end());
@@ -235,7 +235,7 @@ ProcessPath Isobar(const PropertyModel& model, const Process& process) {
     const Line alongEntropy{&isobar, PropertyLineAt};
     const Line saturatedLiquid{&model, SaturatedLiquidAt};
     for (std::size_t i = 0; i + 1 < corners.size(); ++i) {
-        const ChartPoint p = corners[i], q = corners[i + 1];
+        const PathPoint p = corners[i], q = corners[i + 1];
         const double middle = 0.5 * (p.s + q.s);
         if (p.s == q.s) {
             path.points.push_back(q);

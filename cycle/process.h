@@ -77,8 +77,9 @@ using ProcessOrWhy = std::variant<Process, ProcessError>;
 // - constant volume (reversible): w = -v dP (1000 kJ per MPa m^3), q = dh + w.
 ProcessOrWhy MakeProcess(ProcessKind kind, const State& from, const State& to);
 
-// A point of the chart: entropy in kJ/(kg K) across, temperature in K up.
-struct ChartPoint {
+// A point of a path on the chart: entropy in kJ/(kg K) across, temperature
+// in K up. (The chart frame's ChartPoint is a drawing point in twips.)
+struct PathPoint {
     double s = 0;
     double T = 0;
 };
@@ -100,7 +101,7 @@ struct ProcessPath {
     PathShape shape = PathShape::kSchematic;
     // From the process's first state to its second; the end points are the
     // states' own (s, T).
-    std::vector<ChartPoint> points;
+    std::vector<PathPoint> points;
 };
 
 // The path of the process on the chart under the model:

@@ -39,7 +39,7 @@ Process Made(ProcessKind kind, const State& from, const State& to) {
 double HeatAlong(const ProcessPath& path) {
     double q = 0;
     for (std::size_t i = 1; i < path.points.size(); ++i) {
-        const ChartPoint a = path.points[i - 1], b = path.points[i];
+        const PathPoint a = path.points[i - 1], b = path.points[i];
         q += 0.5 * (a.T + b.T) * (b.s - a.s);
     }
     return q;
@@ -160,14 +160,14 @@ TEST(ProcessKindName, NamesEveryKindOnce) {
 
 // On a chart 12 kJ/(kg K) by 1000 K scaled to 1 by 1: how far m lies from
 // the chord a-b, and the chord's length.
-double Deviation(ChartPoint a, ChartPoint m, ChartPoint b) {
+double Deviation(PathPoint a, PathPoint m, PathPoint b) {
     const double ax = a.s / 12, ay = a.T / 1000, bx = b.s / 12, by = b.T / 1000;
     const double mx = m.s / 12, my = m.T / 1000;
     const double length = std::hypot(bx - ax, by - ay);
     if (length == 0) return std::hypot(mx - ax, my - ay);
     return std::abs((bx - ax) * (my - ay) - (by - ay) * (mx - ax)) / length;
 }
-double Length(ChartPoint a, ChartPoint b) {
+double Length(PathPoint a, PathPoint b) {
     return std::hypot((b.s - a.s) / 12, (b.T - a.T) / 1000);
 }
 
@@ -189,7 +189,7 @@ TEST(PathOf, IsobarRunsThroughLiquidDomeAndSteamOnTheModelsLine) {
     const Saturation saturation = *If97Model().SaturationAtPressure(P);
     int corners = 0, liquid = 0, steam = 0;
     for (std::size_t i = 0; i < path.points.size(); ++i) {
-        const ChartPoint p = path.points[i];
+        const PathPoint p = path.points[i];
         if (i > 0) {
             EXPECT_GE(p.s, path.points[i - 1].s);
             EXPECT_GE(p.T, path.points[i - 1].T);
@@ -209,7 +209,7 @@ TEST(PathOf, IsobarRunsThroughLiquidDomeAndSteamOnTheModelsLine) {
     // by less than 2e-4 of the chart (2 twips of 10,000), no chord is longer
     // than 1/100 of it, and the dome is crossed by one straight chord.
     for (std::size_t i = 1; i < path.points.size(); ++i) {
-        const ChartPoint a = path.points[i - 1], b = path.points[i];
+        const PathPoint a = path.points[i - 1], b = path.points[i];
         if (a.T == saturation.T && b.T == saturation.T) continue;
         EXPECT_LE(Length(a, b), 0.01);
         const State middle = If97(kP, P, kS, 0.5 * (a.s + b.s));
@@ -229,7 +229,7 @@ TEST(PathOf, ACondenserRunsTheIsobarBackwards) {
     // The saturated vapour's corner lies on it.
     const Saturation saturation = *If97Model().SaturationAtPressure(0.01);
     int corners = 0;
-    for (const ChartPoint p : path.points) {
+    for (const PathPoint p : path.points) {
         corners += p.s == saturation.vapour.s && p.T == saturation.T;
     }
     EXPECT_EQ(corners, 1);
@@ -276,7 +276,7 @@ TEST(PathOf, ThrottleAndIsochoreFollowTheirLines) {
     EXPECT_EQ(isenthalp.shape, PathShape::kLine);
     ExpectEnds(isenthalp, throttle);
     EXPECT_GT(isenthalp.points.size(), 8u);
-    for (const ChartPoint p : isenthalp.points) {
+    for (const PathPoint p : isenthalp.points) {
         EXPECT_NEAR(If97(kT, p.T, kS, p.s).h, inlet.h, 1e-6 * inlet.h) << p.T << " " << p.s;
     }
 
@@ -286,7 +286,7 @@ TEST(PathOf, ThrottleAndIsochoreFollowTheirLines) {
     EXPECT_EQ(isochore.shape, PathShape::kLine);
     ExpectEnds(isochore, heating);
     for (std::size_t i = 0; i < isochore.points.size(); ++i) {
-        const ChartPoint p = isochore.points[i];
+        const PathPoint p = isochore.points[i];
         EXPECT_NEAR(If97(kT, p.T, kS, p.s).v, 0.5, 1e-6) << p.T << " " << p.s;
         if (i > 0) {
             EXPECT_LE(Length(isochore.points[i - 1], p), 0.01);
@@ -330,7 +330,7 @@ TEST(PathOf, WithoutCompressedLiquidTheIsobarFollowsTheSaturatedLiquidLine) {
     EXPECT_EQ(path.shape, PathShape::kSaturatedLiquidLine);
     ExpectEnds(path, boiler);
     int onLine = 0;
-    for (const ChartPoint p : path.points) {
+    for (const PathPoint p : path.points) {
         if (p.T >= high.T) continue;
         EXPECT_NEAR(classic.SaturationAtTemperature(p.T)->liquid.s, p.s, 1e-12) << p.T;
         ++onLine;

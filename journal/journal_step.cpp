@@ -64,6 +64,18 @@ std::string DescribeSeries(const SeriesCommand& series) {
     return "series of " + std::to_string(lines) + " " + name + (lines == 1 ? "" : "s");
 }
 
+// "Rankine cycle 15 MPa": the boiler pressure as typed, or read when it
+// carries the kPa suffix.
+std::string DescribeCycle(const CycleCommand& cycle) {
+    std::string_view pressure = Trimmed(cycle.texts.boilerPressure);
+    std::string read;
+    if (!pressure.empty() && (pressure.back() == 'k' || pressure.back() == 'K')) {
+        read = RewriteKiloPascal(pressure);
+        pressure = Trimmed(read);
+    }
+    return "Rankine cycle " + std::string(pressure) + " MPa";
+}
+
 }  // namespace
 
 std::string Describe(const Step& step) {
@@ -75,6 +87,7 @@ std::string Describe(const Step& step) {
             [](const ClearCommand&) { return std::string("Clear"); },
             [](const OpenCommand& open) { return "open of " + open.fileName; },
             [](const ModelCommand& model) { return std::string(ModelCaption(model.model)); },
+            [](const CycleCommand& cycle) { return DescribeCycle(cycle); },
         },
         step.command);
 }

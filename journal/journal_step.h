@@ -4,6 +4,7 @@
 #include <variant>
 #include <vector>
 
+#include "cycle/rankine_texts.h"
 #include "lines/box_values.h"
 
 // The user's steps on the chart as plain data: each command that changed the
@@ -62,6 +63,14 @@ struct ModelCommand {
     bool operator==(const ModelCommand&) const = default;
 };
 
+// One OK of the Rankine cycle dialog: the texts of its boxes as typed,
+// before any unit suffix was read. The cycle is computed under the model the
+// chart is drawn on when the step runs, and drawn with its states numbered.
+struct CycleCommand {
+    RankineTexts texts;
+    bool operator==(const CycleCommand&) const = default;
+};
+
 struct Step;
 
 // An opened chart file: a fresh chart under the file's model, then the
@@ -75,7 +84,7 @@ struct OpenCommand {
 
 struct Step {
     std::variant<LocateCommand, ClickCommand, SeriesCommand, ClearCommand, OpenCommand,
-                 ModelCommand>
+                 ModelCommand, CycleCommand>
         command;
     bool operator==(const Step&) const = default;
 };
@@ -86,7 +95,8 @@ inline bool OpenCommand::operator==(const OpenCommand& other) const {
 
 // What a step does, for the Undo and Redo items: "isobar P = 1", "state
 // T = 500, P = 1", "series of 21 isobars", "Clear", "click at T = 500.1 K",
-// "IAPWS-IF97".
+// "IAPWS-IF97", "Rankine cycle 15 MPa" (the boiler pressure, a kPa suffix
+// read).
 std::string Describe(const Step& step);
 
 // The steps that rebuild the same chart from a fresh one, without Open: an

@@ -61,6 +61,12 @@ TEST(JournalTest, DescribesEachKindOfStepForTheUndoAndRedoItems) {
     EXPECT_EQ(Describe(Step{OpenCommand{"work.calorix", {}}}), "open of work.calorix");
     EXPECT_EQ(Describe(Step{ModelCommand{"if97"}}), "IAPWS-IF97");
     EXPECT_EQ(Describe(Step{ModelCommand{"classic"}}), "Chart correlations");
+    CycleCommand cycle{{" 15 ", "873.15", "10k", "", "", "", "", "", ""}};
+    EXPECT_EQ(Describe(Step{cycle}), "Rankine cycle 15 MPa");
+    cycle.texts.boilerPressure = "8000k";
+    EXPECT_EQ(Describe(Step{cycle}), "Rankine cycle 8 MPa") << "the kPa suffix read";
+    cycle.texts.boilerPressure = "abc";
+    EXPECT_EQ(Describe(Step{cycle}), "Rankine cycle abc MPa") << "as typed";
 
     SeriesCommand series{kP, "0", "20", "1", "20", SeriesMode::kCount, true, true};
     EXPECT_EQ(Describe(Step{series}), "series of 21 isobars");
