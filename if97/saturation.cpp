@@ -8,26 +8,25 @@
 #include "if97/single_phase.h"
 
 namespace calorix::if97 {
-namespace {
 
-// The lowest saturation pressure of the range, at 273.15 K.
 double LowestSaturationPressure() {
     static const double lowest = SaturationPressure(kMinTemperature);
     return lowest;
 }
 
-// The saturation pressure at 623.15 K, where regions 1 and 2 give way to 3.
-double Region3SaturationPressure() {
+double Region12SaturationPressure() {
     static const double pressure = SaturationPressure(kRegion13Temperature);
     return pressure;
 }
+
+namespace {
 
 // Both phases on the line at (T, P): regions 1 and 2 up to 623.15 K (by
 // the pressure, so that a temperature and its saturation pressure choose
 // alike), region 3's two densities of P above it, the critical state at
 // the top.
 std::optional<Saturation> PhasesAt(double T, double P) {
-    if (P <= Region3SaturationPressure()) return Saturation{T, P, Region1(T, P), Region2(T, P)};
+    if (P <= Region12SaturationPressure()) return Saturation{T, P, Region1(T, P), Region2(T, P)};
     if (T >= kCriticalTemperature) {
         Properties critical = Region3(kCriticalDensity, kCriticalTemperature);
         critical.P = kCriticalPressure;

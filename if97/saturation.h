@@ -10,6 +10,12 @@
 // region 3 from there to the critical point.
 namespace calorix::if97 {
 
+// The saturation pressure in MPa at 273.15 K, the lowest of the range
+// (0.000611 MPa), and at 623.15 K (16.529 MPa), up to which the phases come
+// from regions 1 and 2 and above which from region 3.
+double LowestSaturationPressure();
+double Region12SaturationPressure();
+
 struct Saturation {
     double T = 0;  // K
     double P = 0;  // MPa

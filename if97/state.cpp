@@ -63,18 +63,6 @@ double HighestTemperature(double P) {
     return P <= kMaxHighPressure ? kMaxHighTemperature : kMaxTemperature;
 }
 
-// The saturation pressure at 623.15 K, below which an isobar crosses the
-// dome between regions 1 and 2.
-double Region12Pressure() {
-    static const double pressure = SaturationPressure(kRegion13Temperature);
-    return pressure;
-}
-
-double LowestSaturationPressure() {
-    static const double lowest = SaturationPressure(kMinTemperature);
-    return lowest;
-}
-
 // One stretch of single-phase states of one region along an isobar (the
 // parameter y is T) or an isotherm (y is ln P, or in region 3 the density).
 struct Curve {
@@ -299,7 +287,7 @@ std::optional<Isobar> IsobarOf(double P) {
         if (!isobar.saturation) return std::nullopt;
         const double Ts = isobar.saturation->T;
         // Regions 1 and 2 meet on the line up to its pressure at 623.15 K.
-        if (P <= Region12Pressure()) {
+        if (P <= Region12SaturationPressure()) {
             isobar.liquid = {IsobarCurve(Region::kLiquid1, Branch::kLiquid, P, kMinTemperature, Ts),
                              std::nullopt};
             isobar.vapour = {IsobarCurve(Region::kSteam2, Branch::kVapour, P, Ts, kMaxTemperature),
@@ -351,7 +339,8 @@ double EntropyStart(const Curve& curve, double s) {
 // it lies on that side's stretch of the isobar. Nothing otherwise: the
 // general search then decides.
 std::optional<State> QuickOnIsobar(double P, Quantity q, double target) {
-    if (q == Quantity::kV || !(P > LowestSaturationPressure() && P <= Region12Pressure())) {
+    if (q == Quantity::kV ||
+        !(P > LowestSaturationPressure() && P <= Region12SaturationPressure())) {
         return std::nullopt;
     }
     const double Ts = SaturationTemperature(P);
@@ -619,9 +608,8 @@ const std::vector<double>& SampledLogPressures() {
         }
         // Just either side of each corner: at the corner itself a
         // region's stretch may have no length.
-        for (const double corner :
-             {LowestSaturationPressure(), SaturationPressure(kRegion13Temperature),
-              kCriticalPressure, kMaxHighPressure}) {
+        for (const double corner : {LowestSaturationPressure(), Region12SaturationPressure(),
+                                    kCriticalPressure, kMaxHighPressure}) {
             lnP.push_back(std::log(corner) - 1e-7);
             lnP.push_back(std::log(corner) + 1e-7);
         }
