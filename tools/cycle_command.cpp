@@ -109,13 +109,8 @@ std::string Named(const Given& given, const CycleError& error) {
 
 // --- JSON --------------------------------------------------------------------
 
-std::string Json(double value) {
-    return ShortNumber(value);
-}
-
-std::string Json(const std::optional<double>& value) {
-    return value ? ShortNumber(*value) : "null";
-}
+// The numbers' own writers, beside this file's texts and flags.
+using calorix::Json;
 
 std::string Json(bool value) {
     return value ? "true" : "false";

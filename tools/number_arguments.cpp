@@ -25,6 +25,14 @@ std::string ShortNumber(double x) {
     return std::string(buffer, result.ptr);
 }
 
+std::string Json(double value) {
+    return ShortNumber(value);
+}
+
+std::string Json(const std::optional<double>& value) {
+    return value ? ShortNumber(*value) : "null";
+}
+
 std::string Number17(double x) {
     char buffer[40];
     const auto result =

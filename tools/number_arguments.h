@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -17,6 +18,11 @@ double StrictNumber(const std::string& arg);
 
 // The shortest text that reads back as x: "700", "0.0001".
 std::string ShortNumber(double x);
+
+// A number as JSON writes it, reading back to the same double; an absent
+// one as null.
+std::string Json(double value);
+std::string Json(const std::optional<double>& value);
 
 // 17 significant digits, as %.17g writes them.
 std::string Number17(double x);

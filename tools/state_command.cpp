@@ -27,14 +27,6 @@ Given ReadGiven(const std::string& arg) {
     return {*property, StrictNumber(arg.substr(equals + 1)), arg};
 }
 
-std::string Json(double value) {
-    return ShortNumber(value);
-}
-
-std::string Json(const std::optional<double>& value) {
-    return value ? ShortNumber(*value) : "null";
-}
-
 std::string StateJson(const PropertyModel& model, const State& state) {
     std::string json = "{\"model\":\"" + std::string(model.Name()) + "\",\"region\":\"" +
                        std::string(PhaseName(state.phase)) + "\"";
