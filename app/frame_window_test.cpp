@@ -176,6 +176,26 @@ TEST_F(FrameTest, ThePanelAndItsControlsAreLaidOutFromTheFramesWidth) {
     EXPECT_TRUE(Chart().LocateButton().isDefault());
 }
 
+TEST_F(FrameTest, ThePropertyPanelReachesTheSidePanelsCornerWhateverItsCaption) {
+    CaptionLabel& panel = Chart().Panel();
+    const QWidget& side = Chart().PanelBox();
+    const auto reachesCorner = [&] {
+        EXPECT_EQ(panel.geometry().right(), side.width() - 1);
+        EXPECT_EQ(panel.geometry().bottom(), side.height() - 1);
+    };
+    reachesCorner();
+    panel.SetCaption(QStringLiteral("Location:\rT= 500\rP= .9999\r\rv= .2212\rh= 2897.46"));
+    reachesCorner();
+    EXPECT_EQ(panel.text(), "Location:\nT= 500\nP= .9999\n\nv= .2212\nh= 2897.46");
+    // The place stays as designed, and the panel follows the side panel.
+    EXPECT_DOUBLE_EQ(PlaceOf(panel).height, 210);
+    const QSize before = side.size();
+    frame_->resize(frame_->width() + 160, frame_->height() - 90);
+    QCoreApplication::processEvents();
+    ASSERT_NE(side.size(), before);
+    reachesCorner();
+}
+
 TEST_F(FrameTest, TheAxisLabelsShowTheChartsEndValuesUncut) {
     auto label = [this](int i) {
         return Chart().findChild<CaptionLabel*>(QStringLiteral("Label2(%1)").arg(i));

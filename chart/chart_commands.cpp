@@ -11,6 +11,7 @@
 namespace calorix {
 
 void ChartWindow::OnLocateClicked() {
+    const CommandScope command(*this);
     // The boxes as the user left them, before Draw rewrites any suffix.
     if (AtUserLevel()) {
         RecordStep(journal::Step{journal::LocateCommand{BoxTextsNow(), ShowLabels(), ShowMarkers(),
@@ -83,6 +84,7 @@ void ChartWindow::OnClearClicked() {
 }
 
 void ChartWindow::ClearChart() {
+    const CommandScope command(*this);
     Cls();
     SetForeColor(Qt::black);
     OnClearBoxesClicked();

@@ -216,6 +216,7 @@ void ChartWindow::RunCycle(const journal::CycleCommand& cycle) {
 }
 
 void ChartWindow::ShowCycle(std::shared_ptr<const DrawnCycle> drawn) {
+    const CommandScope command(*this);
     const RankineCycle& cycle = drawn->cycle;
     const PropertyModel& model = *drawn->model;
     const ChartFrame& f = chartFrame_;

@@ -206,6 +206,7 @@ void ChartWindow::Redo() {
 }
 
 void ChartWindow::PlotSeries(const journal::SeriesCommand& series) {
+    const CommandScope command(*this);
     if (AtUserLevel()) RecordStep(journal::Step{series});
     ++stepDepth_;
     const std::optional<StepOptions> saved =

@@ -120,6 +120,7 @@ void ChartWindow::CreateLocationPanel() {
     panel_->setFont(fixed);
     panel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SetPlace(*panel_, {45, 4080, 945, 210});
+    panel_->ReachParentCorner();
 }
 
 void ChartWindow::OrderTabs() {

@@ -24,6 +24,7 @@ QString ToQString(const std::string& text) {
 }  // namespace
 
 void ChartWindow::OnDrawClicked() {
+    const CommandScope command(*this);
     lastDrawLocated_ = false;
     lastLocatedState_.reset();
     // The unit suffixes, visible in the boxes, before anything else.

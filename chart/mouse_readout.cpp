@@ -48,6 +48,7 @@ void ChartWindow::OnMouseMoved(float x, float y) {
 }
 
 void ChartWindow::OnChartClicked(float x, float y) {
+    const CommandScope command(*this);
     const double s = chartFrame_.EntropyAt(x);
     const double T = chartFrame_.TemperatureAt(y);
     if (AtUserLevel()) RecordStep(journal::Step{journal::ClickCommand{s, T, ShowMarkers()}});

@@ -1,5 +1,6 @@
 #include "surface/control_place.h"
 
+#include <QEvent>
 #include <QPushButton>
 #include <QVariant>
 #include <QWidget>
@@ -18,7 +19,14 @@ constexpr char kPlaceProperty[] = "calorixPlace";
 void Show(QWidget& control, const ControlPlace& place) {
     double width = place.width;
     double height = place.height;
-    if (const auto* label = qobject_cast<const QLabel*>(&control); label && !label->wordWrap()) {
+    const auto* caption = qobject_cast<const CaptionLabel*>(&control);
+    if (caption && caption->ReachesParentCorner() && control.parentWidget()) {
+        const double twipsPerPixel = TwipsPerPixel(control);
+        const QWidget& parent = *control.parentWidget();
+        width = std::max(width, PixelsToTwips(parent.width(), twipsPerPixel) - place.left);
+        height = std::max(height, PixelsToTwips(parent.height(), twipsPerPixel) - place.top);
+    } else if (const auto* label = qobject_cast<const QLabel*>(&control);
+               label && !label->wordWrap()) {
         const double twipsPerPixel = TwipsPerPixel(control);
         const QSize needed = label->sizeHint();
         width = std::max(width, PixelsToTwips(needed.width(), twipsPerPixel));
@@ -93,6 +101,18 @@ void CaptionLabel::HoldDisplay() {
 
 void CaptionLabel::ReleaseDisplay() {
     if (holds_ > 0 && --holds_ == 0) Display();
+}
+
+void CaptionLabel::ReachParentCorner() {
+    if (reachesCorner_) return;
+    reachesCorner_ = true;
+    if (parentWidget()) parentWidget()->installEventFilter(this);
+    Show(*this, PlaceOf(*this));
+}
+
+bool CaptionLabel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parentWidget() && event->type() == QEvent::Resize) Show(*this, PlaceOf(*this));
+    return QLabel::eventFilter(watched, event);
 }
 
 void CaptionLabel::Display() {

@@ -57,11 +57,23 @@ class CaptionLabel : public QLabel {
     void HoldDisplay();
     void ReleaseDisplay();
 
+    // A label whose caption changes often (a panel of properties, at every
+    // click) is shown out to its parent's far corner instead of growing to
+    // its measured text: top-left aligned and unfilled, it shows the same
+    // text, and a new caption costs no layout of the text until it is
+    // painted. It follows the parent's size.
+    void ReachParentCorner();
+    bool ReachesParentCorner() const { return reachesCorner_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void Display();
 
     QString caption_;
     int holds_ = 0;
+    bool reachesCorner_ = false;
 };
 
 }  // namespace calorix

@@ -19,6 +19,9 @@ namespace calorix {
 
 namespace {
 
+// Within a command the drawing is shown at most once a frame (60 Hz).
+constexpr qint64 kFrameMilliseconds = 16;
+
 // Pixels added around a primitive's geometry for its pen (half a pixel), the
 // square line caps (half a pixel) and antialiasing.
 constexpr double kPixelMargin = 2.0;
@@ -94,23 +97,25 @@ void DrawingSurface::Cls() {
     displayList_.clear();
     currentX_ = 0;
     currentY_ = 0;
-    InvalidateCache();
-    dirtyRect_ = rect();
-    update();
+    AllDirty();
 }
 
 void DrawingSurface::CutDisplayList(std::size_t length) {
     if (length >= displayList_.size()) return;
     displayList_.resize(length);
-    InvalidateCache();
-    dirtyRect_ = rect();
-    update();
+    AllDirty();
 }
 
 void DrawingSurface::SetDisplayList(std::vector<Primitive> list) {
     displayList_ = std::move(list);
+    AllDirty();
+}
+
+void DrawingSurface::AllDirty() {
     InvalidateCache();
-    dirtyRect_ = rect();
+    dirty_.Clear();
+    dirty_.Add(rect());
+    unrequested_.Clear();
     update();
 }
 
@@ -120,9 +125,46 @@ void DrawingSurface::SetCurrentPoint(QPointF point) {
 }
 
 void DrawingSurface::Refresh() {
-    if (dirtyRect_.isEmpty()) return;
-    const QRect dirty = std::exchange(dirtyRect_, QRect());
+    if (dirty_.Empty()) return;
+    if (commandDepth_ > 0) {
+        if (shownInCommand_.elapsed() < kFrameMilliseconds) {
+            PostRepaintRequest();
+            return;
+        }
+        shownInCommand_.restart();
+    }
+    RequestRepaint();
+    const QRegion dirty = dirty_.Region();
+    dirty_.Clear();
     repaint(dirty);
+}
+
+void DrawingSurface::PostRepaintRequest() {
+    // Once a command, and only if an event loop runs before the command ends
+    // (a message box's): then what was drawn shows behind the box.
+    if (repaintRequestPosted_ || unrequested_.Empty()) return;
+    repaintRequestPosted_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            repaintRequestPosted_ = false;
+            RequestRepaint();
+        },
+        Qt::QueuedConnection);
+}
+
+void DrawingSurface::RequestRepaint() {
+    for (const QRect& rect : unrequested_.Rects())
+        update(rect);
+    unrequested_.Clear();
+}
+
+DrawingSurface::CommandScope::CommandScope(DrawingSurface& surface) : surface_(surface) {
+    if (surface_.commandDepth_++ == 0) surface_.shownInCommand_.start();
+}
+
+DrawingSurface::CommandScope::~CommandScope() {
+    if (--surface_.commandDepth_ == 0) surface_.RequestRepaint();
 }
 
 LineControl* DrawingSurface::AddLineControl(const QString& name, QColor borderColor) {
@@ -151,8 +193,12 @@ void DrawingSurface::SetMousePointer(int mousePointer) {
 void DrawingSurface::Append(Primitive primitive, const QRect& pixelBounds) {
     displayList_.push_back(std::move(primitive));
     if (pixelBounds.isEmpty()) return;
-    dirtyRect_ |= pixelBounds;
-    update(pixelBounds);
+    dirty_.Add(pixelBounds);
+    if (commandDepth_ > 0) {
+        unrequested_.Add(pixelBounds);
+    } else {
+        update(pixelBounds);
+    }
 }
 
 QRect DrawingSurface::SegmentBounds(float x1, float y1, float x2, float y2,
@@ -252,9 +298,7 @@ void DrawingSurface::paintEvent(QPaintEvent* event) {
                                       exposed.width() * ratio, exposed.height() * ratio));
         }
     }
-    if (!dirtyRect_.isEmpty() && (QRegion(dirtyRect_) - event->region()).isEmpty()) {
-        dirtyRect_ = QRect();
-    }
+    if (!dirty_.Empty() && dirty_.CoveredBy(event->region())) dirty_.Clear();
     DrawOverlay(painter, cacheTwipsPerPixel_ > 0 ? cacheTwipsPerPixel_ : TwipsPerPixel(*this));
 }
 

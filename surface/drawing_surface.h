@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QElapsedTimer>
 #include <QPixmap>
 #include <QPointF>
 #include <QRect>
@@ -9,6 +10,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "surface/dirty_rects.h"
 #include "surface/line_control.h"
 #include "surface/primitive.h"
 
@@ -24,7 +26,8 @@ namespace calorix {
 // Drawing operations take twips (1/1440 inch), single precision, with y
 // growing downwards, and draw in ForeColor. Each one appends a primitive to
 // the display list, moves the current point and asks for a repaint of the
-// primitive's own rectangle. The list is rendered into a cached pixmap at the
+// primitive's own rectangle (within a command, at its next Refresh or at its
+// end: see CommandScope). The list is rendered into a cached pixmap at the
 // screen's device pixel ratio, one painter for all primitives added since the
 // last paint; a paint event copies only the exposed part of that cache and
 // then draws the line controls over it. A resize or a change of DPI renders
@@ -71,8 +74,26 @@ class DrawingSurface : public QWidget {
     // (0, 0). ForeColor, line controls and child controls stay.
     void Cls();
     // Shows what was drawn since the last paint at once (a synchronous repaint
-    // of the rectangle it covers).
+    // of the rectangle it covers); inside a command, see CommandScope.
     void Refresh();
+
+    // One command of the user's (a Draw, a click, a series): while it runs, a
+    // Refresh shows the drawing at once only when a frame's time has passed
+    // since the command began or since it was last shown, so that a long
+    // construction still grows before the user's eyes while a short one costs
+    // no painting of its own. What is left is painted by the event loop as
+    // soon as the command returns, as any update is. Scopes may nest; the
+    // outermost one counts.
+    class CommandScope {
+      public:
+        explicit CommandScope(DrawingSurface& surface);
+        ~CommandScope();
+        CommandScope(const CommandScope&) = delete;
+        CommandScope& operator=(const CommandScope&) = delete;
+
+      private:
+        DrawingSurface& surface_;
+    };
 
     const std::vector<Primitive>& DisplayList() const { return displayList_; }
     // What undo needs: the display list cut back to its first `length`
@@ -119,6 +140,9 @@ class DrawingSurface : public QWidget {
     QRect TextBounds(const TextPrimitive& text, double twipsPerPixel) const;
     QRect OverlayBounds(const LineControl& line, double twipsPerPixel) const;
     void OnLineControlChanged(LineControl* line);
+    void RequestRepaint();
+    void PostRepaintRequest();
+    void AllDirty();
     void BringCacheUpToDate();
     void Render(QPainter& painter, std::size_t first, std::size_t last, double twipsPerPixel) const;
     void DrawOverlay(QPainter& painter, double twipsPerPixel) const;
@@ -134,7 +158,11 @@ class DrawingSurface : public QWidget {
     bool cacheValid_ = false;
     double cacheTwipsPerPixel_ = 0;
     std::size_t renderedCount_ = 0;  // display list entries already in cache_
-    QRect dirtyRect_;                // drawn since the last paint that showed it
+    DirtyRects dirty_;               // drawn since the last paint that showed it
+    DirtyRects unrequested_;         // drawn in a command, no repaint asked for yet
+    bool repaintRequestPosted_ = false;
+    int commandDepth_ = 0;          // open CommandScopes
+    QElapsedTimer shownInCommand_;  // since the command began or last showed the drawing
 
     std::vector<OverlayLine> overlays_;
 };

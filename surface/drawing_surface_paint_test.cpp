@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QtTest/QTest>
 
 #include "surface/drawing_surface.h"
@@ -232,6 +233,51 @@ TEST_F(SurfacePaintTest, RefreshPaintsTheNewDrawingAtOnce) {
     recorder.Clear();
     surface_.Refresh();  // nothing new: nothing to paint
     EXPECT_EQ(recorder.Count(), 0);
+}
+
+// A slanting polyline across the surface, in 40 segments, each followed by a
+// Refresh as a construction draws it.
+void DrawSlantWithRefreshes(DrawingSurface& surface) {
+    surface.SetForeColor(QBColor(1));
+    surface.Line(10 * kTwips, 10 * kTwips, 10 * kTwips, 10 * kTwips);
+    for (int i = 1; i <= 40; ++i) {
+        surface.LineTo(float(10 + 4.5 * i) * kTwips, float(10 + 2.5 * i) * kTwips);
+        surface.Refresh();
+    }
+}
+
+TEST_F(SurfacePaintTest, ACommandPaintsAtMostOnceAFrameAndTheRestWhenItReturns) {
+    ShowAndSettle();
+    PaintRecorder recorder(surface_);
+    QElapsedTimer clock;
+    clock.start();
+    {
+        const DrawingSurface::CommandScope command(surface_);
+        DrawSlantWithRefreshes(surface_);
+        EXPECT_LE(recorder.Count(), clock.elapsed() / 16 + 1);
+    }
+    QCoreApplication::processEvents();
+    // Along the line only, not its whole bounding box.
+    const QRegion painted = recorder.Painted();
+    EXPECT_FALSE(painted.contains(QPoint(180, 20)));
+    EXPECT_FALSE(painted.contains(QPoint(20, 100)));
+    const QImage image = Snapshot(surface_);
+    for (const QPoint& p : {QPoint(10, 10), QPoint(100, 60), QPoint(190, 110)}) {
+        EXPECT_TRUE(painted.contains(p)) << p.x() << "," << p.y();
+        EXPECT_TRUE(MostlyInk(PixelColor(image, p.x(), p.y()), QBColor(1))) << p.x();
+    }
+}
+
+TEST_F(SurfacePaintTest, WhatACommandDrewShowsWhenAnEventLoopRunsInsideIt) {
+    // As under a message box that the command shows before it returns.
+    ShowAndSettle();
+    PaintRecorder recorder(surface_);
+    const DrawingSurface::CommandScope command(surface_);
+    DrawSlantWithRefreshes(surface_);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(recorder.Painted().contains(QPoint(100, 60)));
+    EXPECT_TRUE(recorder.Painted().contains(QPoint(190, 110)));
 }
 
 TEST_F(SurfacePaintTest, ANewPrimitiveRepaintsOnlyItsOwnRectangle) {
