@@ -183,7 +183,10 @@ RegionAnswer OneRegionAlongIsobar(double P, Quantity q, double target, Region re
         const double vapour = ValueOf(isobar->saturation->vapour, q);
         if (target < liquid) return {std::nullopt, -1};
         if (target > vapour) return {std::nullopt, +1};
-        return {WetState(*isobar->saturation, *Quality(*isobar->saturation, q, target)), 0};
+        // A value that is no number lies on neither side and has no quality.
+        const std::optional<double> x = Quality(*isobar->saturation, q, target);
+        if (!x) return {};
+        return {WetState(*isobar->saturation, *x), 0};
     }
     std::array<Curve, 3> curves;
     std::size_t count = 0;
