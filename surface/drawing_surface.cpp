@@ -133,15 +133,17 @@ void DrawingSurface::Refresh() {
         }
         shownInCommand_.restart();
     }
-    RequestRepaint();
+    // The repaint covers all that is dirty, what no update asked for yet too.
+    unrequested_.Clear();
     const QRegion dirty = dirty_.Region();
     dirty_.Clear();
     repaint(dirty);
 }
 
 void DrawingSurface::PostRepaintRequest() {
-    // Once a command, and only if an event loop runs before the command ends
-    // (a message box's): then what was drawn shows behind the box.
+    // One request waits at a time, and runs only if an event loop runs before
+    // the command ends (a message box's): then what was drawn shows behind
+    // the box.
     if (repaintRequestPosted_ || unrequested_.Empty()) return;
     repaintRequestPosted_ = true;
     QMetaObject::invokeMethod(

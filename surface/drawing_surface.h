@@ -74,7 +74,7 @@ class DrawingSurface : public QWidget {
     // (0, 0). ForeColor, line controls and child controls stay.
     void Cls();
     // Shows what was drawn since the last paint at once (a synchronous repaint
-    // of the rectangle it covers); inside a command, see CommandScope.
+    // of the rectangles it covers); inside a command, see CommandScope.
     void Refresh();
 
     // One command of the user's (a Draw, a click, a series): while it runs, a
