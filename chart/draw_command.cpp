@@ -36,12 +36,10 @@ void ChartWindow::OnDrawClicked() {
     }
 
     const auto show = [this](const std::string& message) { messages_.MsgBox(ToQString(message)); };
-    // The chart's correlations keep their own ranges and constructions;
-    // another model has its ranges and draws through the model.
+    // Each model has its ranges; the chart's correlations keep their own
+    // constructions, another model draws through the model.
+    if (ValidateInputs(texts, *model_, show) == 1) return;
     const bool classic = model_->Kind() == ModelKind::kClassic;
-    if ((classic ? ValidateInputs(texts, show) : ValidateInputs(texts, *model_, show)) == 1) {
-        return;
-    }
 
     SetMousePointer(kMousePointerHourglass);
     const int filled = CountFilled(texts);
