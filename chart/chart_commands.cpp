@@ -35,21 +35,23 @@ void ChartWindow::OnLocateClicked() {
     const double s = currentPoint_.PointS;
     if (EndsWithoutMarker(s, T, OutsideMessage::kNone)) return;
     // The marker in the colour Draw used last.
-    const QPointF p = Map(s, T);
-    Circle(float(p.x()), float(p.y()), float(MarkerRadius()));
-    Refresh();
-    const StatePanel described = DescribeState(PanelVariant::kLocate, T, s);
-    panel_->SetCaption(QString::fromStdString(described.text));
-    if (described.values) ListState(*described.values);
-    SetMousePointer(kMousePointerCross);
+    MarkState(s, T);
+    ShowStatePanel(DescribeState(PanelVariant::kLocate, T, s));
 }
 
 void ChartWindow::ListModelState(const State& state) {
     // The marker in the colour Draw used last, as for the chart's own states.
-    const QPointF p = Map(state.s, state.T);
+    MarkState(state.s, state.T);
+    ShowStatePanel(DescribeModelState(*model_, PanelVariant::kLocate, state));
+}
+
+void ChartWindow::MarkState(double s, double T) {
+    const QPointF p = Map(s, T);
     Circle(float(p.x()), float(p.y()), float(MarkerRadius()));
     Refresh();
-    const StatePanel described = DescribeModelState(*model_, PanelVariant::kLocate, state);
+}
+
+void ChartWindow::ShowStatePanel(const StatePanel& described) {
     panel_->SetCaption(QString::fromStdString(described.text));
     if (described.values) ListState(*described.values);
     SetMousePointer(kMousePointerCross);

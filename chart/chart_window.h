@@ -225,6 +225,11 @@ class ChartWindow : public DrawingSurface {
     // and Locate's listing of the state Draw located.
     void ClickUnderModel(double s, double T);
     void ListModelState(const State& state);
+    // A listed state's marker of MarkerRadius at (s, T), refreshed; and its
+    // panel: the text shown, its values in the table of states and the
+    // cross-hair pointer back.
+    void MarkState(double s, double T);
+    void ShowStatePanel(const StatePanel& described);
     // Drawing point of a state through the chart frame.
     QPointF Map(double s, double T) const;
 

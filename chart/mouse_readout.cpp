@@ -67,15 +67,10 @@ void ChartWindow::ClickAt(double s, double T) {
     if (EndsWithoutMarker(s, T, OutsideMessage::kShow)) return;
     // The state's place through the chart frame is the clicked point itself,
     // and wherever the frame stands after the chart was laid out afresh.
-    const QPointF p = Map(s, T);
-    Circle(float(p.x()), float(p.y()), float(MarkerRadius()));
-    Refresh();
+    MarkState(s, T);
     // A superheated state needs a pressure search. It takes well under a
     // millisecond, so the click runs it without asking first.
-    const StatePanel described = DescribeState(PanelVariant::kClick, T, s);
-    panel_->SetCaption(QString::fromStdString(described.text));
-    if (described.values) ListState(*described.values);
-    SetMousePointer(kMousePointerCross);
+    ShowStatePanel(DescribeState(PanelVariant::kClick, T, s));
 }
 
 void ChartWindow::ClickUnderModel(double s, double T) {
@@ -87,14 +82,8 @@ void ChartWindow::ClickUnderModel(double s, double T) {
     // Every point of the chart where the model has a state is one: liquid,
     // wet, steam or supercritical. Where it has none, nothing is marked.
     const StatePanel described = DescribeModelPoint(*model_, PanelVariant::kClick, T, s);
-    if (described.values) {
-        const QPointF p = Map(s, T);
-        Circle(float(p.x()), float(p.y()), float(MarkerRadius()));
-        Refresh();
-    }
-    panel_->SetCaption(QString::fromStdString(described.text));
-    if (described.values) ListState(*described.values);
-    SetMousePointer(kMousePointerCross);
+    if (described.values) MarkState(s, T);
+    ShowStatePanel(described);
 }
 
 }  // namespace calorix
